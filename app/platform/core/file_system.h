@@ -1,0 +1,31 @@
+// Whole-file reads and safe writes, file copy and folder listing.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/core/platform_api.h"
+
+namespace nuvaro::platform {
+
+// The bytes of a file, or nothing when it cannot be opened or read.
+NUVARO_PLATFORM_API std::optional<std::string> ReadWholeFile(const std::string& path);
+
+// Writes the bytes to a temporary file beside `path` and renames it over `path`, so the
+// old content stays intact when anything fails. False on failure.
+NUVARO_PLATFORM_API bool WriteWholeFileSafely(const std::string& path, std::string_view bytes);
+
+// Copies `from` over `to` (an existing `to` is replaced). False on failure, leaving `to`
+// as it was.
+NUVARO_PLATFORM_API bool CopyFileOverwrite(const std::string& from, const std::string& to);
+
+// Names (not paths) of the regular files in `directory` whose names match the shell
+// pattern (for example "*.nvr"), in ascending byte order; directories are skipped.
+// Empty when the folder is missing.
+NUVARO_PLATFORM_API std::vector<std::string> ListFiles(const std::string& directory, const std::string& pattern);
+
+NUVARO_PLATFORM_API bool FileExists(const std::string& path);
+
+}  // namespace nuvaro::platform

@@ -1,0 +1,7 @@
+/* Nuvacalc: the fortune engine's public C interface. */
+#ifndef NUVACALC_H
+#define NUVACALC_H
+
+#define NUVACALC_API __attribute__((visibility("default")))
+
+#endif

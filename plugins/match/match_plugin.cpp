@@ -1,0 +1,1 @@
+// The compatibility plug-in exports are defined here.

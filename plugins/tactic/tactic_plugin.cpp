@@ -1,0 +1,1 @@
+// The tactics plug-in exports are defined here.

@@ -1,0 +1,50 @@
+// The command-line tool's commands. Each command file registers itself with a static
+// CliCommandRegistration, so adding a command means adding one file to commands/.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "json.h"
+
+namespace nuvaro::cli {
+
+// Exit statuses of the tool.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitUsage = 1;
+inline constexpr int kExitBadInput = 2;   // for example a name that cannot be written in CP932
+inline constexpr int kExitFailure = 3;    // a library or file could not be used
+
+struct CommandResult {
+  int status = kExitOk;
+  Json output;        // the answer when status is kExitOk
+  std::string error;  // a message for the user otherwise (UTF-8)
+
+  static CommandResult Ok(Json output) { return {kExitOk, std::move(output), {}}; }
+  static CommandResult Fail(int status, std::string error) { return {status, Json::Null(), std::move(error)}; }
+};
+
+// State a command may keep from one batch line to the next.
+struct CommandSession {
+  bool batch = false;
+  int lineNumber = 0;
+};
+
+struct CliCommand {
+  std::string name;
+  std::string usage;        // arguments, for --help (for example "SURNAME GIVEN")
+  std::string description;  // one line, for --help
+  int argumentCount = -1;   // exact number of arguments, -1 when the command checks itself
+  std::function<CommandResult(const std::vector<std::string>& args, CommandSession& session)> run;
+};
+
+// All registered commands, sorted by name.
+std::vector<const CliCommand*> RegisteredCommands();
+const CliCommand* FindCommand(const std::string& name);
+
+struct CliCommandRegistration {
+  explicit CliCommandRegistration(CliCommand command);
+};
+
+}  // namespace nuvaro::cli
