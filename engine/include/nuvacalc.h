@@ -4,4 +4,7 @@
 
 #define NUVACALC_API __attribute__((visibility("default")))
 
+#include "nuvacalc_soul.h"
+/* The engine's readings add their headers below. */
+
 #endif
