@@ -1,0 +1,62 @@
+#include "platform/core/file_system.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "temp_dir.h"
+
+namespace nuvaro::platform {
+namespace {
+
+using testing::TempDir;
+
+TEST(ListFiles, MatchingFilesOnlyInByteOrder) {
+  TempDir dir;
+  for (const char* name : {"TacticLover.nvr", "MatchLover.nvr", "MatchCouple.nvr", "a.nvr.bak", "readme.txt",
+                           "lower.nvr", ".hidden.nvr"})
+    dir.Write(name, "x");
+  std::filesystem::create_directory(dir.Path() / "folder.nvr");
+  const std::vector<std::string> expected = {"MatchCouple.nvr", "MatchLover.nvr", "TacticLover.nvr", "lower.nvr"};
+  EXPECT_EQ(ListFiles(dir.Path().string(), "*.nvr"), expected);
+  EXPECT_TRUE(ListFiles(dir.File("missing"), "*.nvr").empty());
+}
+
+TEST(CopyFileOverwrite, ReplacesTheTargetAndFailsWithoutASource) {
+  TempDir dir;
+  dir.Write("Calendar.ior", "[Display]\nKao=1\n");
+  dir.Write("Calendar.ini", "[Display]\nKao=0\nmore\n");
+  ASSERT_TRUE(CopyFileOverwrite(dir.File("Calendar.ior"), dir.File("Calendar.ini")));
+  EXPECT_EQ(dir.Read("Calendar.ini"), "[Display]\nKao=1\n");
+  EXPECT_FALSE(CopyFileOverwrite(dir.File("absent.ior"), dir.File("Calendar.ini")));
+  EXPECT_EQ(dir.Read("Calendar.ini"), "[Display]\nKao=1\n");
+}
+
+TEST(WriteWholeFileSafely, LeavesNoTemporaryFilesAndKeepsPermissions) {
+  TempDir dir;
+  const std::string path = dir.Write("friend.lst", "old");
+  chmod(path.c_str(), 0600);
+  ASSERT_TRUE(WriteWholeFileSafely(path, "new content"));
+  EXPECT_EQ(dir.Read("friend.lst"), "new content");
+  struct stat info {};
+  ASSERT_EQ(stat(path.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0600u);
+  int entries = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.Path())) ++entries;
+  EXPECT_EQ(entries, 1);
+}
+
+TEST(ReadWholeFile, MissingFileAndBinaryBytes) {
+  TempDir dir;
+  EXPECT_FALSE(ReadWholeFile(dir.File("missing")).has_value());
+  const std::string bytes("a\0b\r\n\x95\x5C", 7);
+  dir.Write("bin", bytes);
+  EXPECT_EQ(ReadWholeFile(dir.File("bin")), bytes);
+  EXPECT_FALSE(FileExists(dir.Path().string()));
+  EXPECT_TRUE(FileExists(dir.File("bin")));
+}
+
+}  // namespace
+}  // namespace nuvaro::platform
