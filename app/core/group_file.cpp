@@ -1,0 +1,140 @@
+#include "core/group_file.h"
+
+#include "core/cp932_text.h"
+#include "platform/core/encoding.h"
+#include "platform/core/file_system.h"
+#include "platform/core/paths.h"
+
+namespace nuvaro::core {
+namespace {
+
+bool IsLead(char byte) { return platform::IsCp932LeadByte(static_cast<unsigned char>(byte)); }
+
+// Length of the next piece: up to and including the first LF, at most kGroupLineBytes
+// bytes, and never ending between a lead byte and its trail byte.
+std::size_t NextPieceLength(std::string_view rest) {
+  std::size_t limit = std::min(rest.size(), kGroupLineBytes);
+  std::size_t lf = rest.substr(0, limit).find('\n');
+  if (lf != std::string_view::npos) return lf + 1;
+  if (limit == rest.size()) return limit;
+  std::size_t safe = platform::Cp932SafePrefixLength(rest, limit);
+  return safe > 0 ? safe : limit;
+}
+
+// Reads one piece as one line into the rows.
+void ParsePiece(std::string_view piece, std::vector<Member>& rows) {
+  std::string line;
+  line.reserve(piece.size());
+  for (char byte : piece) {
+    if (byte != '\r') line += byte;
+  }
+  Member* row = nullptr;  // the row this line started
+  int position = 0;       // 0 name, 1 sex, 2 age band (and every later field)
+  std::string field;
+  auto store = [&](int where) {
+    if (where == 0) {
+      rows.push_back(Member{field, {}, {}});
+      row = &rows.back();
+    } else if (row != nullptr) {
+      (where == 1 ? row->sex : row->ageBand) = field;
+    }
+    field.clear();
+  };
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    char byte = line[i];
+    if (IsLead(byte)) {
+      field += byte;
+      if (i + 1 < line.size()) field += line[++i];
+      continue;
+    }
+    if (byte == ',') {
+      store(position);
+      if (position < 2) ++position;
+    } else if (byte == '\n') {
+      store(2);
+      return;
+    } else {
+      field += byte;
+    }
+  }
+  // A piece that ends without LF (a cut line, or the file's last line) ends its line.
+  store(2);
+}
+
+// Removes what a cell cannot hold in a line of the file.
+std::string CleanCell(std::string_view cell) {
+  std::string clean;
+  clean.reserve(cell.size());
+  for (std::size_t i = 0; i < cell.size(); ++i) {
+    char byte = cell[i];
+    if (IsLead(byte)) {
+      if (i + 1 < cell.size() && IsCp932TrailByte(static_cast<unsigned char>(cell[i + 1]))) {
+        clean += byte;
+        clean += cell[++i];
+      }
+      continue;
+    }
+    if (byte == '\r' || byte == '\n' || byte == ',') continue;
+    clean += byte;
+  }
+  return clean;
+}
+
+}  // namespace
+
+std::vector<Member> ParseGroupFile(std::string_view bytes) {
+  std::vector<Member> rows;
+  while (!bytes.empty()) {
+    std::size_t length = NextPieceLength(bytes);
+    ParsePiece(bytes.substr(0, length), rows);
+    bytes.remove_prefix(length);
+  }
+  return rows;
+}
+
+Member FitMemberForFile(const Member& member) {
+  // Two separators and CR LF leave this much for the three cells.
+  std::size_t room = kGroupLineBytes - 4;
+  Member fitted;
+  fitted.sex = CutText(CleanCell(member.sex), room);
+  room -= fitted.sex.size();
+  fitted.name = CutText(CleanCell(member.name), room);
+  room -= fitted.name.size();
+  fitted.ageBand = CutText(CleanCell(member.ageBand), room);
+  return fitted;
+}
+
+std::string FormatGroupFile(const std::vector<Member>& rows) {
+  std::string bytes;
+  for (const Member& row : rows) {
+    Member fitted = FitMemberForFile(row);
+    bytes += fitted.name;
+    bytes += ',';
+    bytes += fitted.sex;
+    bytes += ',';
+    bytes += fitted.ageBand;
+    bytes += "\r\n";
+  }
+  return bytes;
+}
+
+std::optional<std::vector<Member>> ReadGroupFile(const std::string& path) {
+  auto bytes = platform::ReadWholeFile(path);
+  if (!bytes) return std::nullopt;
+  return ParseGroupFile(*bytes);
+}
+
+std::string BackupPathFor(const std::string& path) {
+  std::size_t separator = platform::FindLastSeparator(path);
+  std::size_t nameStart = separator == std::string::npos ? 0 : separator + 1;
+  std::string name = path.substr(nameStart);
+  if (FindSingleByte(name, '.') == std::string::npos) return path + ".bak";
+  return path.substr(0, nameStart) + platform::ReplaceExtension(name, "bak");
+}
+
+bool WriteGroupFile(const std::string& path, const std::vector<Member>& rows) {
+  if (platform::FileExists(path)) platform::CopyFileOverwrite(path, BackupPathFor(path));
+  return platform::WriteWholeFileSafely(path, FormatGroupFile(rows));
+}
+
+}  // namespace nuvaro::core

@@ -1,0 +1,48 @@
+// The member list file of one group: one member per line, "name,sex,age band" and CR LF,
+// CP932, no header, no quoting. Reading and writing agree on every byte.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/member.h"
+
+namespace nuvaro::core {
+
+// Longest line of a group file, line end included. Longer lines of a file edited by
+// hand are read as several lines of at most this length.
+inline constexpr std::size_t kGroupLineBytes = 127;
+
+// The rows a group file's bytes hold. Pieces of at most 127 bytes (cut after an LF, or
+// before a character that would not fit), every CR dropped; in each piece "," ends a
+// field and LF ends the last one. The first field appends a row (its name), the second
+// sets the sex, the third and every later one the age band, and the field ended by the
+// line end is always the age band. A line without any "," starts no row and leaves
+// other rows alone; a last line without LF is read like one with it.
+std::vector<Member> ParseGroupFile(std::string_view bytes);
+
+// A member as it can be stored: CR, LF and "," removed from each cell (they would break
+// the line), a lead byte without a valid trail byte dropped, and the cells cut on
+// character boundaries so that the line with its CR LF fits 127 bytes. The sex keeps
+// its room first, then the name, then the age band.
+Member FitMemberForFile(const Member& member);
+
+// The bytes of a group file holding the rows in order (each fitted as above).
+std::string FormatGroupFile(const std::vector<Member>& rows);
+
+// The rows of the file, or nothing when it cannot be opened.
+std::optional<std::vector<Member>> ReadGroupFile(const std::string& path);
+
+// Where the previous content of a list file is kept: its extension replaced by "bak"
+// (friend.lst -> friend.bak; a name without extension gets ".bak" appended).
+std::string BackupPathFor(const std::string& path);
+
+// Copies the existing file to its backup (a missing file leaves none), then writes the
+// new content to a temporary file renamed over the list, so a failed write leaves the
+// old list whole. False when the list could not be written.
+bool WriteGroupFile(const std::string& path, const std::vector<Member>& rows);
+
+}  // namespace nuvaro::core

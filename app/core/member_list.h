@@ -1,0 +1,72 @@
+// One member list page: the rows of one group, bound to its list file beside the
+// program, with the register / correct / delete flows. Every change is written to the
+// file at once. The page window shows Rows() and passes its selection in.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/member.h"
+
+namespace nuvaro::core {
+
+// What the registration dialog holds.
+struct MemberForm {
+  std::string surname;    // CP932
+  std::string givenName;  // CP932
+  int sexIndex = 0;       // 0 "男性", 1 "女性"
+  std::string ageBand;    // the combo text, CP932
+};
+
+// The dialog contents and the row a correction applies to.
+struct CorrectionRequest {
+  int row = -1;
+  MemberForm form;
+};
+
+class MemberList {
+ public:
+  // fileName: the list file's name in the program's directory ("friend.lst").
+  explicit MemberList(std::string fileName);
+
+  const std::string& FileName() const { return fileName_; }
+  std::string FilePath() const;
+  const std::vector<Member>& Rows() const { return rows_; }
+  int RowCount() const { return static_cast<int>(rows_.size()); }
+
+  // Appends the rows of the list file; a file that cannot be opened adds nothing.
+  void Load();
+  void Clear() { rows_.clear(); }
+  // Backs up and rewrites the list file from the rows. When the file cannot be written
+  // the rows stay as they are and the user is told (path + "ファイルがオープンできません。").
+  bool Save();
+
+  // The dialog contents for "登録": empty fields, "男性".
+  static MemberForm NewMemberForm();
+  // "登録" confirmed: with an empty surname or given name shows "姓と名を入力してください。"
+  // and changes nothing; otherwise inserts the member above firstSelectedRow (at the top
+  // for -1), writes the file and answers true. The age band defaults to "20".
+  bool Register(int firstSelectedRow, const MemberForm& form);
+
+  // "修正" pressed: without a selected row shows "修正する項目を選択してください。" and
+  // answers nothing; otherwise the dialog contents for the first selected row.
+  std::optional<CorrectionRequest> BeginCorrection(const std::vector<int>& selectedRows) const;
+  // "修正" confirmed: when both name fields are filled sets the row's cells (an empty age
+  // band stays empty), writes the file and answers true; otherwise changes nothing.
+  bool Correct(const CorrectionRequest& request);
+
+  // "削除" pressed: without a selected row shows "削除する項目を選択してください。"; asks
+  // "削除してもよろしいですか？" once; on Yes deletes every selected row and writes the file.
+  bool DeleteSelected(const std::vector<int>& selectedRows);
+
+  // The drag text of a row: name, ",", sex, ",", age band; empty for a row that does
+  // not exist.
+  std::string DragText(int row) const;
+
+ private:
+  std::string fileName_;
+  std::vector<Member> rows_;
+};
+
+}  // namespace nuvaro::core

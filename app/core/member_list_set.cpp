@@ -1,0 +1,104 @@
+#include "core/member_list_set.h"
+
+#include "core/core_texts.h"
+#include "core/cp932_text.h"
+#include "core/group_file.h"
+#include "core/member_groups.h"
+#include "core/member_import.h"
+#include "platform/core/file_system.h"
+#include "platform/core/message_sink.h"
+#include "platform/core/paths.h"
+
+namespace nuvaro::core {
+namespace {
+
+void ShowCannotOpen(const std::string& path) {
+  platform::ShowMessageBox(nullptr, DisplayPath(path) + std::string(texts::kCannotOpenSuffix), texts::kApplicationTitle);
+}
+
+void ShowMessage(std::string_view text) { platform::ShowMessageBox(nullptr, text, texts::kApplicationTitle); }
+
+}  // namespace
+
+MemberListSet::MemberListSet() {
+  for (const MemberGroup& group : MemberGroups()) pages_.emplace_back(std::string(group.fileName));
+}
+
+MemberListSet::MemberListSet(const std::vector<std::string>& fileNames) {
+  for (const std::string& name : fileNames) pages_.emplace_back(name);
+}
+
+void MemberListSet::ReloadAll() {
+  for (MemberList& page : pages_) {
+    page.Clear();
+    page.Load();
+  }
+}
+
+bool MemberListSet::Import(const std::string& path) {
+  if (pages_.empty()) {
+    ShowMessage(texts::kNoImportFiles);
+    return false;
+  }
+  auto bytes = platform::ReadWholeFile(path);
+  if (!bytes) {
+    ShowCannotOpen(path);
+    return false;
+  }
+  bool written = false;
+  if (!ValidateImportText(*bytes)) {
+    ShowMessage(texts::kImportFailed);
+  } else {
+    std::vector<std::vector<Member>> groups = DistributeImport(*bytes, pages_.size());
+    written = true;
+    for (std::size_t i = 0; i < pages_.size(); ++i) {
+      if (!WriteGroupFile(pages_[i].FilePath(), groups[i])) {
+        ShowCannotOpen(pages_[i].FilePath());
+        written = false;
+        break;
+      }
+    }
+  }
+  // The pages always show what the list files hold.
+  ReloadAll();
+  return written;
+}
+
+bool MemberListSet::Export(const std::string& path) {
+  if (pages_.empty()) {
+    ShowMessage(texts::kNoExportFiles);
+    return false;
+  }
+  // Everything is read before the target is written, so exporting onto one of the list
+  // files themselves cannot lose the lists after it.
+  std::string joined;
+  bool complete = true;
+  std::string unreadable;
+  for (const MemberList& page : pages_) {
+    auto bytes = platform::ReadWholeFile(page.FilePath());
+    if (!bytes) {
+      complete = false;
+      unreadable = page.FilePath();
+      break;
+    }
+    joined += *bytes;
+    // A hand-edited list may lack its last line end; without one its last member and
+    // the next list's first member would run together into one line.
+    if (!joined.empty() && joined.back() != '\n') joined += "\r\n";
+  }
+  if (!platform::WriteWholeFileSafely(path, joined)) {
+    ShowCannotOpen(path);
+    return false;
+  }
+  if (!complete) {
+    ShowCannotOpen(unreadable);
+    return false;
+  }
+  std::string shownName = platform::FileNamePart(path);
+  if (shownName.empty()) shownName = path;
+  shownName = DisplayPath(shownName);
+  ShowMessage(FormatText(texts::kExportedFormat, shownName));
+  return true;
+}
+
+}  // namespace nuvaro::core
