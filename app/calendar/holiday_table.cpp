@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "calendar/calendar_texts_cp932.h"
 #include "calendar/civil_date.h"
 
 namespace nuvaro::calendar {
@@ -16,13 +17,31 @@ struct InitialSlot {
 
 // Every slot before the rules of the year are applied; day 0 = no fixed date.
 constexpr InitialSlot kInitialSlots[kHolidaySlotCount] = {
-    {1, 1, "元　日"},        {1, 0, "成人の日"},   {2, 11, "建国記念の日"}, {3, 0, "春分の日"},
-    {4, 29, "みどりの日"},   {5, 3, "憲法記念日"}, {5, 0, "振替の休日"},    {5, 5, "こどもの日"},
-    {7, 20, "海の日"},       {9, 15, "敬老の日"},  {9, 0, "秋分の日"},      {10, 0, "体育の日"},
-    {11, 3, "文化の日"},     {11, 23, "勤労感謝の日"}, {12, 23, "天皇誕生日"},
+    {1, 1, texts::kNewYearsDay},
+    {1, 0, texts::kComingOfAgeDay},
+    {2, 11, texts::kFoundationDay},
+    {3, 0, texts::kVernalEquinoxDayName},
+    {4, 29, texts::kGreeneryDay},
+    {5, 3, texts::kConstitutionDay},
+    {5, 0, texts::kSubstituteHoliday},
+    {5, 5, texts::kChildrensDay},
+    {7, 20, texts::kMarineDay},
+    {9, 15, texts::kRespectForAgedDay},
+    {9, 0, texts::kAutumnalEquinoxDayName},
+    {10, 0, texts::kSportsDay},
+    {11, 3, texts::kCultureDay},
+    {11, 23, texts::kLabourThanksgivingDay},
+    {12, 23, texts::kEmperorsBirthday},
 };
 
-constexpr std::string_view kSubstituteName = "振替の休日";
+static_assert([] {
+  for (const InitialSlot& slot : kInitialSlots) {
+    if (slot.name.size() >= kHolidayNameLimit) return false;
+  }
+  return true;
+}(), "every holiday name fits its slot");
+
+constexpr std::string_view kSubstituteName = texts::kSubstituteHoliday;
 
 // From this year on the coming-of-age and sports days are second Mondays.
 constexpr int kHappyMondayFirstYear = 2000;

@@ -2,27 +2,28 @@
 
 #include <cstdio>
 
+#include "calendar/calendar_texts_cp932.h"
 #include "calendar/day_number.h"
 
 namespace nuvaro::calendar {
 
 std::string FormatOldCalendarLabel(const LunarDate& lunar) {
-  const char* leapMark = lunar.leap != 0 ? "閏" : "";
+  const char* leapMark = lunar.leap != 0 ? texts::kLeapMark : "";
   // Each piece fits easily: the largest int has 11 characters.
   char monthText[48];
   if (lunar.month == 1) {
-    std::snprintf(monthText, sizeof monthText, "%s正月", leapMark);
+    std::snprintf(monthText, sizeof monthText, "%s%s", leapMark, texts::kFirstMonth);
   } else {
-    std::snprintf(monthText, sizeof monthText, "%s%2d月", leapMark, lunar.month);
+    std::snprintf(monthText, sizeof monthText, texts::kMonthFormat, leapMark, lunar.month);
   }
   char dayText[32];
   if (lunar.day == 1) {
-    std::snprintf(dayText, sizeof dayText, "朔日");
+    std::snprintf(dayText, sizeof dayText, "%s", texts::kFirstDay);
   } else {
-    std::snprintf(dayText, sizeof dayText, "%2d日", lunar.day);
+    std::snprintf(dayText, sizeof dayText, texts::kDayFormat, lunar.day);
   }
   char label[128];
-  std::snprintf(label, sizeof label, "旧暦%4d年%s%s", lunar.year, monthText, dayText);
+  std::snprintf(label, sizeof label, texts::kOldCalendarFormat, lunar.year, monthText, dayText);
   return label;
 }
 

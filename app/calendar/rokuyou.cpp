@@ -1,12 +1,14 @@
 #include "calendar/rokuyou.h"
 
+#include "calendar/calendar_texts_cp932.h"
 #include "calendar/day_number.h"
 #include "calendar/lunar_calendar.h"
 
 namespace nuvaro::calendar {
 namespace {
 
-constexpr std::string_view kRokuyouNames[kRokuyouCount] = {"先勝", "友引", "先負", "仏滅", "大安", "赤口"};
+constexpr std::string_view kRokuyouNames[kRokuyouCount] = {texts::kSensho,      texts::kTomobiki, texts::kSenbu,
+                                                              texts::kButsumetsu, texts::kTaian,    texts::kShakko};
 
 }  // namespace
 

@@ -3,13 +3,20 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "calendar/calendar_texts_cp932.h"
+
 namespace nuvaro::calendar {
 namespace {
 
-constexpr std::string_view kStems[10] = {"甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸"};
+constexpr std::string_view kStems[10] = {texts::kStem1, texts::kStem2, texts::kStem3, texts::kStem4,
+                                         texts::kStem5, texts::kStem6, texts::kStem7, texts::kStem8,
+                                         texts::kStem9, texts::kStem10};
 // Entry 0 stands for "no branch".
-constexpr std::string_view kBranches[13] = {"",   "子", "丑", "寅", "卯", "辰", "巳",
-                                            "午", "未", "申", "酉", "戌", "亥"};
+constexpr std::string_view kBranches[13] = {"",
+                                            texts::kBranch1, texts::kBranch2,  texts::kBranch3,
+                                            texts::kBranch4, texts::kBranch5,  texts::kBranch6,
+                                            texts::kBranch7, texts::kBranch8,  texts::kBranch9,
+                                            texts::kBranch10, texts::kBranch11, texts::kBranch12};
 
 // Decimal years per day (1 / 365.25) for the day count's calendar switch test.
 constexpr double kYearsPerDay = 0.0027378507871321013;

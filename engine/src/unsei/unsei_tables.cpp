@@ -1,5 +1,6 @@
-// The texts below are written in UTF-8 and compiled to CP932 (see unsei_charset.cmake).
 #include "unsei/unsei_tables.h"
+
+#include "unsei/unsei_texts_cp932.h"
 
 namespace nuvaro::unsei {
 namespace {
@@ -46,40 +47,21 @@ constexpr BuiltTable Build(const TableTexts& t) {
            Row(19, ""),             Row(20, ""),      Row(21, t.twentyOne), Row(22, t.twentyTwo)}};
 }
 
-constexpr BuiltTable kDayFirst = Build({
-    "今日の一日は", "目標を明確にして、", "相手にあわせて、", "自分の持つ世界で、", "周囲と仲良くして、",
-    "まじめに、", "自分の信念を持って、", "物事をよく考えて、", "よく気配りして、", "明るい気分で、",
-    "情熱的に、", "直感を信じて、"});
-
-constexpr BuiltTable kDaySecond = Build({
-    "今日の一日は", "理想と希望を持って、", "家事を大切に、", "男らしく、", "隣人を大切にして、", "誠実に、",
-    "自分の考えをはっきりさせて、", "自分の内面をよく見つめて、", "よく頭脳を巡らし、",
-    "”ま、いっか！”の精神で、", "一つのことだけ考えて、", "運を天に任せて、"});
-
-constexpr BuiltTable kMonthFirst = Build({
-    "月運", "理想を忘れなければ、", "状況をよく見れば、", "主体的に思い切り行動すれば、", "人を大切にすれば、",
-    "コツコツと努力すれば、", "自分のスタイルにこだわり続けるならば、", "作戦をしっかりと立てれば、",
-    "頭を使えば、", "物事にこだわらなければ、", "それしかないと思いこんで、", "変化を恐れなければ、"});
-
-constexpr BuiltTable kMonthSecond = Build({
-    "月運", "目的を持って、", "相手にあわせて、", "自分の考えを強く押しだして、", "人とのつながりを切らずに、",
-    "まじめであれば、", "”ねばならない”と思えば、", "熟慮すれば、", "気をつかえば、", "大雑把でも、",
-    "熱く燃えて、", "極端になっても、"});
-
-constexpr BuiltTable kYearFirst = Build({
-    "年運", "主体性を持って、目的に向かって走ることができます。", "周りの環境をうまく利用することができます。",
-    "リーダーシップを発揮することができます。", "人との大きなつながりを作ることができます。",
-    "物事を着実に積み上げることができます。", "物事を成し遂げることができます。",
-    "将来の計画や戦略を準備することができます。", "知的な配慮をしっかりすることができます。",
-    "自信を持って進めることができます。", "一生懸命になって進めることができます。",
-    "大転換する可能性があります。"});
-
-constexpr BuiltTable kYearSecond = Build({
-    "年運", "パートナーを得るならば、目的を実現できます。", "状況の変化に対応することができます。",
-    "自分の世界を実現できます。", "人の情を大切にすれば、何かが生まれます。", "誠実であれば、努力が実ります。",
-    "ちゃんと形に整えることができます。", "いろいろな考えを深めて、作戦と布石を打つことができます。",
-    "多くの叡智を集めて、バランスをとることができます。", "明るく大らかに物事を進めることができます。",
-    "一途に物事を進めることができます。", "大きく変わることができます。"});
+// The texts are kept in UTF-8 in unsei_texts.txt; unsei_texts_cp932.h holds their CP932
+// form. Arguments: title, rows 1 to 5 (5 also 6 and 15), 7 to 10, 21, 22.
+using namespace texts;
+constexpr BuiltTable kDayFirst = Build({kDayTitle, kDayFirst1, kDayFirst2, kDayFirst3, kDayFirst4, kDayFirst5,
+    kDayFirst7, kDayFirst8, kDayFirst9, kDayFirst10, kDayFirst21, kDayFirst22});
+constexpr BuiltTable kDaySecond = Build({kDayTitle, kDaySecond1, kDaySecond2, kDaySecond3, kDaySecond4, kDaySecond5,
+    kDaySecond7, kDaySecond8, kDaySecond9, kDaySecond10, kDaySecond21, kDaySecond22});
+constexpr BuiltTable kMonthFirst = Build({kMonthTitle, kMonthFirst1, kMonthFirst2, kMonthFirst3, kMonthFirst4, kMonthFirst5,
+    kMonthFirst7, kMonthFirst8, kMonthFirst9, kMonthFirst10, kMonthFirst21, kMonthFirst22});
+constexpr BuiltTable kMonthSecond = Build({kMonthTitle, kMonthSecond1, kMonthSecond2, kMonthSecond3, kMonthSecond4, kMonthSecond5,
+    kMonthSecond7, kMonthSecond8, kMonthSecond9, kMonthSecond10, kMonthSecond21, kMonthSecond22});
+constexpr BuiltTable kYearFirst = Build({kYearTitle, kYearFirst1, kYearFirst2, kYearFirst3, kYearFirst4, kYearFirst5,
+    kYearFirst7, kYearFirst8, kYearFirst9, kYearFirst10, kYearFirst21, kYearFirst22});
+constexpr BuiltTable kYearSecond = Build({kYearTitle, kYearSecond1, kYearSecond2, kYearSecond3, kYearSecond4, kYearSecond5,
+    kYearSecond7, kYearSecond8, kYearSecond9, kYearSecond10, kYearSecond21, kYearSecond22});
 
 }  // namespace
 
