@@ -9,9 +9,12 @@
 #include <cstdio>
 
 #include "art_style.h"
+#include "button_art.h"
 #include "contact_sheet.h"
 #include "face_art.h"
 #include "key_colour_image.h"
+#include "picture_art.h"
+#include "pixel_art.h"
 
 using namespace nuvaro::artgen;
 
@@ -86,6 +89,100 @@ void WriteFaces() {
                 QStringLiteral("faces_strip_%1_x3.png").arg(strip, 2, 10, QLatin1Char('0')));
 }
 
+
+QList<SheetItem> FramesAsItems(const QImage& strip, int count, const QString& name, int scale) {
+  QList<SheetItem> items;
+  const QList<QImage> frames = Frames(strip, count);
+  for (int i = 0; i < frames.size(); ++i) items.push_back({QStringLiteral("%1 [%2]").arg(name).arg(i), frames[i], scale});
+  return items;
+}
+
+void WriteButtons() {
+  // Sizes follow the controls that show the strips (1.5 pixels per dialog unit).
+  const QImage strip183 = DrawButtonStrip({58, 28}, 5, ButtonGlyph::None);
+  const QImage strip187 = DrawButtonStrip({43, 25}, 3, ButtonGlyph::ThisMonth);
+  const QImage strip188 = DrawButtonStrip({28, 25}, 3, ButtonGlyph::NextMonth);
+  const QImage strip189 = DrawButtonStrip({28, 25}, 3, ButtonGlyph::PreviousMonth);
+  const QImage bar = DrawButtonStrip({64, 26}, 3, ButtonGlyph::None);
+  const QImage toolbar = DrawButtonStrip({88, 30}, 3, ButtonGlyph::None);
+  const QImage plate = DrawNamePlateStrip();
+  Save(strip183, QStringLiteral("calendar/button_183_plain_5_frames.png"));
+  Save(strip187, QStringLiteral("calendar/button_187_this_month.png"));
+  Save(strip188, QStringLiteral("calendar/button_188_next_month.png"));
+  Save(strip189, QStringLiteral("calendar/button_189_previous_month.png"));
+  Save(bar, QStringLiteral("bars/bar_button_strip.png"));
+  Save(toolbar, QStringLiteral("bars/board_toolbar_button_strip.png"));
+  Save(plate, QStringLiteral("board/name_plate_strip.png"));
+
+  QList<SheetItem> calendar;
+  calendar += FramesAsItems(strip183, 5, QStringLiteral("183"), 2);
+  calendar += FramesAsItems(strip187, 3, QStringLiteral("187"), 2);
+  calendar += FramesAsItems(strip188, 3, QStringLiteral("188"), 2);
+  calendar += FramesAsItems(strip189, 3, QStringLiteral("189"), 2);
+  SavePreview(ContactSheet(QStringLiteral("Calendar buttons on the calendar background (x2)"), calendar, kCalendarBackground, 5),
+              QStringLiteral("calendar_buttons.png"));
+  QList<SheetItem> bars;
+  bars += FramesAsItems(bar, 3, QStringLiteral("bar"), 2);
+  bars += FramesAsItems(toolbar, 3, QStringLiteral("toolbar"), 2);
+  bars += FramesAsItems(plate, 3, QStringLiteral("plate"), 2);
+  SavePreview(ContactSheet(QStringLiteral("Bar buttons and name plates (x2)"), bars, QColor(240, 240, 240), 3),
+              QStringLiteral("bar_buttons.png"));
+}
+
+void WritePictures() {
+  const QImage trash = DrawTrashBoxStrip();
+  Save(trash, QStringLiteral("board/trash_box_empty_full.png"));
+  const QImage cursor = DrawHandCursor();
+  Save(cursor, QStringLiteral("cursors/hand_cursor_225.png"));
+  const QImage guide = DrawGuideEntryPicture();
+  Save(guide, QStringLiteral("guide/guide_entry_177_crystal_ball.png"));
+  const QImage sample = DrawCalendarColourSample();
+  Save(sample, QStringLiteral("calendar/colour_page_sample_186.png"));
+  QList<SheetItem> days;
+  for (int number = 200; number <= 204; ++number) {
+    const QImage face = DrawDayFace(number);
+    Save(face, QStringLiteral("calendar/day_face_%1_%2.png").arg(number).arg(DayFaceMood(number)));
+    days.push_back({QString::number(number), face, 1});
+    days.push_back({QStringLiteral("%1 x4").arg(number), face, 4});
+  }
+  const int itemNumbers[5] = {129, 170, 171, 174, 172};
+  QList<SheetItem> items;
+  for (int item = 1; item <= 5; ++item) {
+    const QImage background = DrawItemBackground(item);
+    Save(background, QStringLiteral("detail/item_background_%1_item_%2.png").arg(itemNumbers[item - 1]).arg(item));
+    items.push_back({QStringLiteral("item %1").arg(item), background.scaledToWidth(300, Qt::SmoothTransformation)});
+  }
+  const QImage up = DrawItemArrow(true), down = DrawItemArrow(false);
+  Save(up, QStringLiteral("detail/item_arrow_up_previous.png"));
+  Save(down, QStringLiteral("detail/item_arrow_down_next.png"));
+  const QImage chart = HardenOnKey(DrawChartRowImages(), kChartMask);
+  Save(chart, QStringLiteral("chart/chart_row_images.png"));
+
+  QList<SheetItem> icons;
+  for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+    const QImage icon = DrawApplicationIcon(size);
+    Save(icon, QStringLiteral("icon/nuvaro_%1.png").arg(size));
+    icons.push_back({QString::number(size), icon});
+  }
+
+  SavePreview(ContactSheet(QStringLiteral("Day faces on white"), days, Qt::white, 10), QStringLiteral("day_faces_white.png"));
+  SavePreview(ContactSheet(QStringLiteral("Day faces on today's colour"), days, QColor(255, 255, 204), 10),
+              QStringLiteral("day_faces_today.png"));
+  QList<SheetItem> board = FramesAsItems(trash, 2, QStringLiteral("trash"), 2);
+  board.push_back({QStringLiteral("cursor 225 x2"), cursor, 2});
+  board.push_back({QStringLiteral("177 x2"), guide, 2});
+  board.push_back({QStringLiteral("up x2"), up, 2});
+  board.push_back({QStringLiteral("down x2"), down, 2});
+  board.push_back({QStringLiteral("chart x2 (keyed)"), KeyToAlpha(chart, kChartMask), 2});
+  SavePreview(ContactSheet(QStringLiteral("Board and small pictures on white"), board, Qt::white, 4), QStringLiteral("small_white.png"));
+  SavePreview(ContactSheet(QStringLiteral("Board and small pictures on grey"), board, QColor(200, 206, 214), 4),
+              QStringLiteral("small_grey.png"));
+  SavePreview(ContactSheet(QStringLiteral("Item backgrounds (half size)"), items, Qt::white, 3), QStringLiteral("item_backgrounds.png"));
+  SavePreview(ContactSheet(QStringLiteral("Application icon"), icons, QColor(236, 236, 236), 7), QStringLiteral("icons.png"));
+  SavePreview(ContactSheet(QStringLiteral("186 x2"), {{QStringLiteral("186"), sample, 2}}, QColor(240, 240, 240), 1),
+              QStringLiteral("calendar_sample.png"));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -97,5 +194,7 @@ int main(int argc, char** argv) {
   g_outputDir = QString::fromLocal8Bit(argv[1]);
   if (argc > 2) g_previewDir = QString::fromLocal8Bit(argv[2]);
   WriteFaces();
+  WriteButtons();
+  WritePictures();
   return g_failures == 0 ? 0 : 1;
 }
