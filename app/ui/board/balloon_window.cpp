@@ -1,0 +1,117 @@
+#include "board/balloon_window.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPolygon>
+
+#include "board/board_texts.h"
+#include "core/core_texts.h"
+#include "core/cp932_text.h"
+#include "platform/core/message_sink.h"
+#include "platform/qt/text_conversion.h"
+
+namespace nuvaro::ui {
+namespace {
+
+QRect ToQRect(const board::Rect& rect) { return QRect(rect.left, rect.top, rect.Width(), rect.Height()); }
+
+}  // namespace
+
+CBalloonWnd::CBalloonWnd(QWidget* owner)
+    : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus | Qt::NoDropShadowWindowHint) {
+  setAttribute(Qt::WA_ShowWithoutActivating);
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  setFocusPolicy(Qt::NoFocus);
+  setFont(BalloonFont());
+  hide();
+}
+
+QFont CBalloonWnd::BalloonFont() {
+  QFont font(platform::QStringFromCp932(core::texts::kDefaultNuvaroFontName));
+  // The balloons ask for the same font face whatever the settings say; the fallbacks
+  // carry the same half-width metrics where that face is not installed.
+  font.setFamilies({platform::QStringFromCp932(core::texts::kDefaultNuvaroFontName), QStringLiteral("IPAMincho"),
+                    QStringLiteral("IPAexMincho")});
+  font.setPixelSize(kBalloonFontHeight);
+  font.setWeight(static_cast<QFont::Weight>(kBalloonFontWeight));
+  return font;
+}
+
+QString CBalloonWnd::Text() const { return platform::QStringFromCp932(text_); }
+
+bool CBalloonWnd::SetBalloon(std::string_view textCp932, const QColor& textColour, int perLine, int shapeType) {
+  QFontMetrics metrics(BalloonFont());
+  const int spaceWidth = metrics.horizontalAdvance(QLatin1Char(' '));
+  const int spaceHeight = metrics.height();
+  auto layout = board::LayOutBalloon(shapeType, static_cast<int>(textCp932.size()), perLine, spaceWidth, spaceHeight);
+  if (!layout) {
+    platform::ShowMessageBox(this, core::FormatNumber(board_texts::kUnsupportedDirectionFormat, shapeType),
+                             core::texts::kApplicationTitle);
+    return false;
+  }
+  text_ = std::string(textCp932);
+  textColour_ = textColour;
+  perLine_ = perLine;
+  layout_ = *layout;
+
+  body_ = QRegion(ToQRect(layout_.ellipse), QRegion::Ellipse);
+  QPolygon triangle;
+  for (const board::Point& point : layout_.pointer) triangle << QPoint(point.x, point.y);
+  pointer_ = QRegion(triangle);
+  outline_ = body_.united(pointer_);
+  resize(layout_.width, layout_.height);
+  if (outline_.isEmpty()) {
+    platform::ShowMessageBox(this, board_texts::kRegionUnionFailed, core::texts::kApplicationTitle);
+    clearMask();
+  } else {
+    setMask(outline_);
+  }
+  update();
+  return true;
+}
+
+void CBalloonWnd::PlaceAt(QPoint anchor, const QRect& screen) {
+  const board::Rect screenRect{screen.left(), screen.top(), screen.left() + screen.width(),
+                               screen.top() + screen.height()};
+  const board::Point topLeft = board::PlaceBalloon(layout_, {anchor.x(), anchor.y()}, screenRect);
+  move(topLeft.x, topLeft.y);
+}
+
+QRegion CBalloonWnd::FrameRegion() const {
+  // Inside points whose neighbours up to 2 pixels left and right and 1 pixel up and
+  // down are inside too; the rest of the outline is the frame.
+  QRegion inner = outline_;
+  inner &= outline_.translated(kBalloonFrameWidth, 0);
+  inner &= outline_.translated(-kBalloonFrameWidth, 0);
+  inner &= outline_.translated(0, kBalloonFrameHeight);
+  inner &= outline_.translated(0, -kBalloonFrameHeight);
+  return outline_.subtracted(inner);
+}
+
+QPoint CBalloonWnd::TipGlobal() const {
+  const board::Point tip = layout_.pointer[0];
+  return pos() + QPoint(tip.x, tip.y);
+}
+
+void CBalloonWnd::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  const QRegion shape = outline_.isEmpty() ? QRegion(rect()) : outline_;
+  painter.setClipRegion(shape);
+  painter.fillRect(rect(), kBalloonBackColour);
+  painter.setClipRegion(outline_.isEmpty() ? QRegion(rect()).subtracted(QRegion(rect().adjusted(2, 1, -2, -1)))
+                                           : FrameRegion());
+  painter.fillRect(rect(), textColour_);
+  painter.setClipping(false);
+
+  painter.setFont(BalloonFont());
+  painter.setPen(textColour_);
+  painter.setBackgroundMode(Qt::TransparentMode);
+  const QRect textRect = ToQRect(layout_.text);
+  if (layout_.lines == 1) {
+    painter.drawText(textRect, Qt::AlignCenter | Qt::TextSingleLine, Text());
+  } else {
+    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, Text());
+  }
+}
+
+}  // namespace nuvaro::ui

@@ -1,0 +1,43 @@
+// The name plate under a face: a 100 x 20 button cut from the plate picture, showing
+// the person's name. A click sends the board the plate's command (100, face id).
+#pragma once
+
+#include <QAbstractButton>
+
+#include <string>
+#include <string_view>
+
+namespace nuvaro::ui {
+
+inline constexpr int kNamePlateWidth = 100;
+inline constexpr int kNamePlateHeight = 20;
+
+class CNamePlate : public QAbstractButton {
+  Q_OBJECT
+
+ public:
+  CNamePlate(int faceId, QWidget* parent);
+
+  int FaceId() const { return faceId_; }
+  // The name shown (CP932).
+  void SetName(std::string_view nameCp932);
+  const std::string& NameCp932() const { return name_; }
+
+  QSize sizeHint() const override { return {kNamePlateWidth, kNamePlateHeight}; }
+
+ signals:
+  // The plate was clicked: the board's command for it.
+  void plateCommand(int command);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void enterEvent(QEnterEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+
+ private:
+  int faceId_;
+  std::string name_;
+  bool hover_ = false;
+};
+
+}  // namespace nuvaro::ui
