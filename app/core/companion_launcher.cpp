@@ -95,9 +95,16 @@ void CompanionLauncher::Show(Companion companion) {
   posix_spawn_file_actions_init(&actions);
   // Only the standard descriptors go to the companion.
   posix_spawn_file_actions_addclosefrom_np(&actions, 3);
+  // A process group of its own: the companion lives on independently of the program
+  // (a terminal's interrupt meant for the program does not reach it).
+  posix_spawnattr_t attributes;
+  posix_spawnattr_init(&attributes);
+  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+  posix_spawnattr_setpgroup(&attributes, 0);
   char* argv[] = {path.data(), nullptr};
   pid_t pid = 0;
-  int error = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, environ);
+  int error = posix_spawn(&pid, path.c_str(), &actions, &attributes, argv, environ);
+  posix_spawnattr_destroy(&attributes);
   posix_spawn_file_actions_destroy(&actions);
   if (error != 0) {
     platform::ShowMessageBox(nullptr, companion == Companion::Help ? texts::kHelpMissing : texts::kNavigatorMissing,

@@ -35,8 +35,8 @@ class CompanionLauncher {
   CompanionLauncher& operator=(const CompanionLauncher&) = delete;
 
   // Does nothing when the companion already runs; otherwise starts it with no
-  // arguments and no inherited descriptors beyond the standard three, and waits for it
-  // as above. When it cannot be started shows
+  // arguments, no inherited descriptors beyond the standard three and in a process
+  // group of its own, and waits for it as above. When it cannot be started shows
   // "NuvaroHelp.exeがありませんので、ヌヴァロ君のヘルプは表示できません。" or
   // "NuvaroNavi.exeがありませんので、ヌヴァロ問題解決メニューは表示できません。".
   void Show(Companion companion);

@@ -1,5 +1,8 @@
 #include "core/group_file.h"
 
+#include <algorithm>
+#include <exception>
+
 #include "core/cp932_text.h"
 #include "platform/core/encoding.h"
 #include "platform/core/file_system.h"
@@ -94,14 +97,16 @@ std::vector<Member> ParseGroupFile(std::string_view bytes) {
 
 Member FitMemberForFile(const Member& member) {
   // Two separators and CR LF leave this much for the three cells.
-  std::size_t room = kGroupLineBytes - 4;
-  Member fitted;
-  fitted.sex = CutText(CleanCell(member.sex), room);
-  room -= fitted.sex.size();
-  fitted.name = CutText(CleanCell(member.name), room);
-  room -= fitted.name.size();
-  fitted.ageBand = CutText(CleanCell(member.ageBand), room);
-  return fitted;
+  const std::size_t room = kGroupLineBytes - 4;
+  Member clean{CleanCell(member.name), CleanCell(member.sex), CleanCell(member.ageBand)};
+  auto total = [&](std::size_t cap) {
+    return std::min(clean.name.size(), cap) + std::min(clean.sex.size(), cap) + std::min(clean.ageBand.size(), cap);
+  };
+  if (total(room) <= room) return clean;
+  // Cut the longest cells first: the largest cap every cell may keep so that all fit.
+  std::size_t cap = 0;
+  while (cap < room && total(cap + 1) <= room) ++cap;
+  return Member{CutText(clean.name, cap), CutText(clean.sex, cap), CutText(clean.ageBand, cap)};
 }
 
 std::string FormatGroupFile(const std::vector<Member>& rows) {
@@ -118,8 +123,17 @@ std::string FormatGroupFile(const std::vector<Member>& rows) {
   return bytes;
 }
 
+std::optional<std::string> ReadListFile(const std::string& path) {
+  if (!platform::FileExists(path)) return std::nullopt;
+  try {
+    return platform::ReadWholeFile(path);
+  } catch (const std::exception&) {
+    return std::nullopt;  // a read error reported by the stream library
+  }
+}
+
 std::optional<std::vector<Member>> ReadGroupFile(const std::string& path) {
-  auto bytes = platform::ReadWholeFile(path);
+  auto bytes = ReadListFile(path);
   if (!bytes) return std::nullopt;
   return ParseGroupFile(*bytes);
 }

@@ -26,12 +26,16 @@ std::vector<Member> ParseGroupFile(std::string_view bytes);
 
 // A member as it can be stored: CR, LF and "," removed from each cell (they would break
 // the line), a lead byte without a valid trail byte dropped, and the cells cut on
-// character boundaries so that the line with its CR LF fits 127 bytes. The sex keeps
-// its room first, then the name, then the age band.
+// character boundaries so that the line with its CR LF fits 127 bytes. The longest
+// cells are cut first, so a usual sex and age band stay whole beside a long name.
 Member FitMemberForFile(const Member& member);
 
 // The bytes of a group file holding the rows in order (each fitted as above).
 std::string FormatGroupFile(const std::vector<Member>& rows);
+
+// The bytes of a list (or import) file; nothing when it is missing, is not a regular
+// file (a folder of that name) or cannot be read.
+std::optional<std::string> ReadListFile(const std::string& path);
 
 // The rows of the file, or nothing when it cannot be opened.
 std::optional<std::vector<Member>> ReadGroupFile(const std::string& path);

@@ -40,7 +40,7 @@ bool MemberListSet::Import(const std::string& path) {
     ShowMessage(texts::kNoImportFiles);
     return false;
   }
-  auto bytes = platform::ReadWholeFile(path);
+  auto bytes = ReadListFile(path);
   if (!bytes) {
     ShowCannotOpen(path);
     return false;
@@ -75,7 +75,7 @@ bool MemberListSet::Export(const std::string& path) {
   bool complete = true;
   std::string unreadable;
   for (const MemberList& page : pages_) {
-    auto bytes = platform::ReadWholeFile(page.FilePath());
+    auto bytes = ReadListFile(page.FilePath());
     if (!bytes) {
       complete = false;
       unreadable = page.FilePath();

@@ -1,0 +1,171 @@
+#include "core/pair_reading.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/engine_binding.h"
+#include "core/face.h"
+#include "core/guide_menu_model.h"
+#include "core/plugin_host.h"
+#include "plugin_test_support.h"
+#include "test_text.h"
+
+namespace nuvaro::core {
+namespace {
+
+using testing::Sjis;
+using testing::Utf8;
+using Strings = std::vector<std::string>;
+
+// Faces for the pair tests, with the built engine: 山田 太郎 has honsyou 21 and chikaku
+// 13, 林 一 honsyou 11 and chikaku 2.
+class PairReadingTest : public testing::PluginFolderTest {
+ protected:
+  void SetUp() override {
+    folder.CopyEngine();
+    ASSERT_TRUE(engine.Bind());
+    face.CreateSelf();
+  }
+  void LoadFakes(const Strings& fakes) {
+    for (std::size_t i = 0; i < fakes.size(); ++i) AddFake(fakes[i], std::to_string(i + 1) + ".nvr");
+    ASSERT_TRUE(host.Load());
+    BuildGuideMenu(host);  // event ids 1, 2, ... in load order
+    ClearCalls();
+  }
+  int Add(std::string_view member) { return face.AddFace(500, 500, Sjis(member), engine); }
+
+  EngineBinding engine;
+  PluginHost host;
+  CFace face;
+};
+
+TEST_F(PairReadingTest, EveryFaceGetsItsWhisperDiscardedOrNot) {
+  LoadFakes({"A", "B"});
+  face.SetSelf(Sjis("山田 太郎,男,30"));
+  Add("林 一,女,20");
+  Add("山田 太郎,男,40");
+  face.Discard(2);
+  face.activeEvent = 1;
+  face.mode = kModeSelf;
+  ComputeWhispers(face, host, engine);
+  EXPECT_EQ(face.mode, kModeNormal);
+  EXPECT_EQ(face.Entry(1).balloonText, "A self=21/13 other=11/2 male=0");
+  EXPECT_EQ(face.Entry(2).balloonText, "A self=21/13 other=21/13 male=1") << "a discarded face still gets one";
+  EXPECT_EQ(Calls(), (Strings{"A:GetNuvaroData", "A:GetNuvaroData"})) << "only the active reading answers";
+  EXPECT_EQ(face.Entry(0).balloonText, Sjis("ヌヴァロ言葉が見あたらない")) << "the user has no whisper";
+}
+
+TEST_F(PairReadingTest, AnUnnamedUserHasAllSumsZero) {
+  LoadFakes({"A"});
+  Add("林 一,男,20");
+  face.activeEvent = 1;
+  ComputeWhispers(face, host, engine);
+  EXPECT_EQ(face.Entry(1).balloonText, "A self=0/0 other=11/2 male=1");
+}
+
+TEST_F(PairReadingTest, NamePartsAreCutTo19BytesForThePairWhileTheFaceKeepsItsName) {
+  LoadFakes({"A"});
+  face.SetSelf(Sjis("林 一,男,30"));
+  // Ten one-stroke characters: 20 bytes, cut to nine whole characters.
+  int index = Add("林 一一一一一一一一一一,女,20");
+  EXPECT_EQ(Utf8(face.Name(index)), "林 一一一一一一一一一一");
+  face.activeEvent = 1;
+  ComputeWhispers(face, host, engine);
+  EXPECT_EQ(face.Entry(index).balloonText, "A self=11/2 other=18/9 male=0");
+}
+
+TEST_F(PairReadingTest, WithoutAMatchingReadingTheRecordStaysEmpty) {
+  LoadFakes({"A"});
+  face.SetSelf(Sjis("山田 太郎,男,30"));
+  int index = Add("林 一,女,20");
+  face.activeEvent = 0;
+  ComputeWhispers(face, host, engine);
+  EXPECT_EQ(face.Entry(index).balloonText, "") << "an empty pointer is the empty text";
+  EXPECT_EQ(PairPercentage(face, index, host, engine), 0);
+  EXPECT_EQ(PairDetailText(face, 1, face.Entry(index).id, host, engine), "");
+  EXPECT_TRUE(Calls().empty());
+}
+
+TEST_F(PairReadingTest, EveryActivePlugInIsCalledInIndexOrder) {
+  LoadFakes({"A", "B"});
+  host.SetEvent(7, 0);
+  host.SetEvent(7, 1);
+  face.SetSelf(Sjis("山田 太郎,男,30"));
+  int index = Add("林 一,女,20");
+  face.activeEvent = 7;
+  ComputeWhispers(face, host, engine);
+  EXPECT_EQ(Calls(), (Strings{"A:GetNuvaroData", "B:GetNuvaroData"}));
+  EXPECT_EQ(face.Entry(index).balloonText, "B self=21/13 other=11/2 male=0 after") << "both fill the one record";
+}
+
+TEST_F(PairReadingTest, ModeSixAsksOnlyTheFirstGroupSixPlugIn) {
+  LoadFakes({"A", "S", "S"});
+  face.SetSelf(Sjis("山田 太郎,男,30"));
+  int index = Add("林 一,女,20");
+  face.activeEvent = 1;
+  face.mode = kModeSelf;
+  EXPECT_EQ(PairDetailText(face, 1, 0, host, engine), "detail S other=21 male=1")
+      << "the user's own reading: the user as the other person, always male";
+  EXPECT_EQ(Calls(), Strings{"S:GetNuvaroData"});
+  ClearCalls();
+  EXPECT_EQ(PairPercentage(face, index, host, engine), 11) << "the chart asks the active reading in mode 0";
+  EXPECT_EQ(face.mode, kModeSelf) << "and restores the mode afterwards";
+  EXPECT_EQ(Calls(), Strings{"A:GetNuvaroData"});
+}
+
+TEST_F(PairReadingTest, DetailTextsByFaceId) {
+  LoadFakes({"A"});
+  face.activeEvent = 1;
+  face.SetSelf(Sjis("山田 太郎,男,30"));
+  Add("林 一,女,20");        // id 1
+  Add("山田 太郎,男,20");    // id 2
+  struct Case {
+    int k;
+    int id;
+    std::string text;
+  };
+  const std::vector<Case> cases = {
+      {1, 1, "detail A other=11 male=0"}, {1, 2, "detail A other=21 male=1"},
+      {2, 1, ""},  // left null by the plug-in
+      {0, 1, ""}, {11, 1, ""},
+      {1, 9, "detail A other=0 male=1"},  // no such face: empty name, male
+  };
+  for (const auto& c : cases) EXPECT_EQ(PairDetailText(face, c.k, c.id, host, engine), c.text) << c.k << "/" << c.id;
+  face.Discard(1);
+  EXPECT_EQ(PairDetailText(face, 1, 1, host, engine), "detail A other=0 male=1") << "a discarded face is not found";
+}
+
+TEST_F(PairReadingTest, PercentageOfEachPerson) {
+  LoadFakes({"A"});
+  face.activeEvent = 1;
+  face.SetSelf(Sjis("山田 太郎,男,30"));
+  Add("林 一,女,20");
+  Add("山田 太郎,男,20");
+  EXPECT_EQ(PairPercentage(face, 1, host, engine), 11);
+  EXPECT_EQ(PairPercentage(face, 2, host, engine), 21);
+  EXPECT_EQ(PairPercentage(face, 5, host, engine), 0) << "beyond the entries the person has no name";
+}
+
+TEST_F(PairReadingTest, TheBuiltPlugInsWhisperForEveryFace) {
+  folder.CopyBuiltPlugins();
+  ASSERT_TRUE(host.Load());
+  BuildGuideMenu(host);
+  face.SetSelf(Sjis("山田 太郎,男,30"));
+  int first = Add("林 一,女,20");
+  int second = Add("山田 花子,女,40");
+  for (int event = 1; event <= 4; ++event) {
+    face.activeEvent = event;
+    ComputeWhispers(face, host, engine);
+    EXPECT_FALSE(face.Entry(first).balloonText.empty()) << event;
+    EXPECT_FALSE(face.Entry(second).balloonText.empty()) << event;
+    int percentage = PairPercentage(face, first, host, engine);
+    EXPECT_GE(percentage, 0) << event;
+    EXPECT_LE(percentage, 100) << event;
+  }
+  EXPECT_TRUE(sink.messages.empty());
+}
+
+}  // namespace
+}  // namespace nuvaro::core
