@@ -149,9 +149,9 @@ TEST(MatchCoupleReading, TellingRowsAndItsOwnTables) {
               Entry(mc::portraitFirst, 1) + Entry(mc::portraitSecond, 1) +
                   "まじめさがとりえで、コツコツ着実にやる人なんだけどなあ！");
   }
-  NuvaroData spec = plugin.Read(kUser, kOther);
-  EXPECT_EQ(Text(spec.balloonText), Entry(mc::balloonGood, 3));
-  EXPECT_EQ(spec.percentage, 94);
+  NuvaroData usual = plugin.Read(kUser, kOther);
+  EXPECT_EQ(Text(usual.balloonText), Entry(mc::balloonGood, 3));
+  EXPECT_EQ(usual.percentage, 94);
 }
 
 struct TacticExpectations {
