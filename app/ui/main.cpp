@@ -1,20 +1,26 @@
 // Nuvaro: the program's entry point.
 #include <QApplication>
-#include <QMainWindow>
 
 #include "platform/qt/qt_message_sink.h"
+#include "ui/app/sdi_win_app.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  QApplication::setApplicationName("Nuvaro");
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Nuvaro"));
   QApplication::setApplicationDisplayName(QString::fromUtf8("ヌヴァロ君"));
+  QApplication::setDesktopFileName(QStringLiteral("nuvaro"));
   nuvaro::platform::QtMessageSink sink;
   nuvaro::platform::SetMessageSink(&sink);
-  QMainWindow window;
-  window.setWindowTitle(QString::fromUtf8("ガイドメニュー"));
-  window.resize(800, 600);
-  window.show();
-  int status = QApplication::exec();
+  int status = 0;
+  {
+    nuvaro::ui::CSDIWinApp program;
+    if (program.InitInstance()) {
+      status = QApplication::exec();
+    } else {
+      status = 1;
+    }
+    program.ExitInstance();
+  }
   nuvaro::platform::SetMessageSink(nullptr);
   return status;
 }
