@@ -118,196 +118,134 @@ class ColorButtonTest : public QObject {
     QVERIFY(SampleColour(bench.button) != QColor(0, 0, 255));
   }
 
-  void releaseOnBlueAfterOpeningOnRed() {
+  // A user's sequence on an open palette, written as steps: "m<cell>" move the mouse
+  // onto a cell, "c<cell>" click it (cells by number, T top row, B bottom row),
+  // "k<key>" press U D L R Enter Space Esc, "out" click outside the palette, "gap"
+  // click its corner margin, "close" close it from outside.
+  void paletteSequences_data() {
+    QTest::addColumn<quint32>("opening");
+    QTest::addColumn<bool>("track");
+    QTest::addColumn<QColor>("dialogAnswer");  // invalid: the dialog, if it runs, is cancelled
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QStringList>("notes");  // after droppedDown
+    QTest::addColumn<quint32>("colour");
+    const quint32 none = kNoColour;
+    auto chosen = [](quint32 c) {
+      return QStringList({Note("closedUp", c), Note("selectionEnded", c), Note("selectionChanged", c)});
+    };
+    const QStringList cancelled = {Note("closedUp", kRed), Note("selectionCancelled", kRed)};
+    QTest::newRow("release on blue") << kRed << false << QColor() << "m13 c13"
+                                     << QStringList{Note("selectionChanged", kBlue)} + chosen(kBlue) << kBlue;
+    QTest::newRow("release on top row") << kRed << false << QColor() << "mT cT"
+                                        << QStringList{Note("selectionChanged", none)} + cancelled << kRed;
+    QTest::newRow("enter on top row") << kRed << false << QColor() << "kU kU kU kEnter"
+                                      << QStringList{Note("selectionChanged", 0x00008B), Note("selectionChanged", 0),
+                                                     Note("selectionChanged", none)} + chosen(none)
+                                      << none;
+    QTest::newRow("other colour, dialog cancelled") << kRed << false << QColor() << "mB cB"
+                                                    << QStringList{Note("selectionChanged", kRed)} + cancelled << kRed;
+    const QStringList downToBottom = {Note("selectionChanged", 0xCBC0FF), Note("selectionChanged", 0xE1E4FF),
+                                      Note("selectionChanged", kRed)};
+    QTest::newRow("other colour chosen") << kRed << false << QColor(10, 20, 30) << "kD kD kD kSpace"
+                                         << downToBottom + chosen(0x1E140A) << 0x1E140Au;
+    QTest::newRow("other colour, same as before")
+        << kRed << false << QColor(255, 0, 0) << "kD kD kD kSpace"
+        << downToBottom + QStringList{Note("closedUp", kRed), Note("selectionEnded", kRed)} << kRed;
+    QTest::newRow("escape after wandering") << kRed << false << QColor() << "m0 kR kEsc"
+                                            << QStringList{Note("selectionChanged", 0), Note("selectionChanged", 0x002AA5)} +
+                                                   cancelled
+                                            << kRed;
+    QTest::newRow("release outside") << kRed << false << QColor() << "m39 out"
+                                     << QStringList{Note("selectionChanged", 0xFFFFFF)} + cancelled << kRed;
+    QTest::newRow("release in a gap keeps the hot colour")
+        << kRed << false << QColor() << "m39 gap" << QStringList{Note("selectionChanged", 0xFFFFFF)} + chosen(0xFFFFFF)
+        << 0xFFFFFFu;
+    QTest::newRow("closed from outside") << kRed << false << QColor() << "kR close"
+                                         << QStringList{Note("selectionChanged", 0x5BADFF)} + cancelled << kRed;
+    QTest::newRow("keyboard from no colour")
+        << none << false << QColor() << "kD kR kEnter"
+        << QStringList{Note("selectionChanged", 0), Note("selectionChanged", 0x002AA5)} + chosen(0x002AA5) << 0x002AA5u;
+    QTest::newRow("tracking, then cancel") << kRed << true << QColor() << "m13 mT kEsc"
+                                           << QStringList{Note("selectionChanged", kBlue), Note("selectionChanged", none)} +
+                                                  cancelled
+                                           << kRed;
+    QTest::newRow("tracking sends no second change")
+        << kRed << true << QColor() << "kL kEnter"
+        << QStringList{Note("selectionChanged", 0x7F7F7F), Note("closedUp", 0x7F7F7F), Note("selectionEnded", 0x7F7F7F)}
+        << 0x7F7F7Fu;
+  }
+  void paletteSequences() {
+    QFETCH(quint32, opening);
+    QFETCH(bool, track);
+    QFETCH(QColor, dialogAnswer);
+    QFETCH(QString, steps);
+    QFETCH(QStringList, notes);
+    QFETCH(quint32, colour);
     Bench bench;
-    bench.button->SetColour(kRed);
+    bench.button->SetColour(opening);
+    bench.button->SetTrackSelection(track);
+    if (dialogAnswer.isValid()) bench.dialogAnswer = dialogAnswer;
     CColourPopup* palette = bench.Open();
     QVERIFY(palette != nullptr);
     QVERIFY(bench.button->IsPopupOpen());
-    QCOMPARE(palette->HotCell(), kRedCell);
-    QCOMPARE(palette->CurrentCell(), kRedCell);
-
-    QPoint blue = Bench::CellCentre(palette, kBlueCell);
-    QTest::mouseMove(palette, blue);
-    QCOMPARE(palette->HotCell(), kBlueCell);
-    QCOMPARE(bench.button->Colour(), kRed);  // not tracking
-    QTest::mouseClick(palette, Qt::LeftButton, {}, blue);
-
-    QCOMPARE(bench.log, QStringList({Note("droppedDown", kRed), Note("selectionChanged", kBlue),
-                                     Note("closedUp", kBlue), Note("selectionEnded", kBlue),
-                                     Note("selectionChanged", kBlue)}));
-    QCOMPARE(bench.button->Colour(), kBlue);
+    const QMap<QString, Qt::Key> keys = {{"U", Qt::Key_Up},       {"D", Qt::Key_Down},      {"L", Qt::Key_Left},
+                                         {"R", Qt::Key_Right},    {"Enter", Qt::Key_Return}, {"Space", Qt::Key_Space},
+                                         {"Esc", Qt::Key_Escape}};
+    auto cellOf = [](QString text) {
+      return text == "T" ? kPaletteTopRow : text == "B" ? kPaletteBottomRow : text.toInt();
+    };
+    for (const QString& step : steps.split(' ')) {
+      if (step == "out") {
+        QPoint outside(palette->width() + 30, palette->height() / 2);
+        QTest::mousePress(palette, Qt::LeftButton, {}, outside);
+        QVERIFY2(bench.button->IsPopupOpen(), "a press alone decides nothing");
+        QTest::mouseRelease(palette, Qt::LeftButton, {}, outside);
+      } else if (step == "gap") {
+        // (1, 1): QTest takes (0, 0) for the centre.
+        QTest::mouseMove(palette, QPoint(1, 1));
+        QTest::mouseClick(palette, Qt::LeftButton, {}, QPoint(1, 1));
+      } else if (step == "close") {
+        palette->close();
+      } else if (step[0] == 'k') {
+        QTest::keyClick(palette, keys.value(step.mid(1)));
+      } else {
+        int cell = cellOf(step.mid(1));
+        QPoint point = Bench::CellCentre(palette, cell);
+        if (step[0] == 'm') {
+          QTest::mouseMove(palette, point);
+          QCOMPARE(palette->HotCell(), cell);
+          // A tracking button takes the colour it has just announced.
+          if (track) QCOMPARE(Note("selectionChanged", bench.button->Colour()), bench.log.last());
+        } else {
+          QTest::mouseClick(palette, Qt::LeftButton, {}, point);
+        }
+      }
+    }
+    QCOMPARE(bench.log.first(), Note("droppedDown", opening));
+    QCOMPARE(bench.log.mid(1), notes);
+    QCOMPARE(bench.button->Colour(), colour);
     QVERIFY(!bench.button->IsPopupOpen());
     QVERIFY(bench.PaletteGone());
+    // The dialog runs exactly for a choice ending on the bottom row.
+    const bool endsOnBottomRow = steps.endsWith("cB") || steps.endsWith("kD kD kD kSpace");
+    QCOMPARE(bench.dialogCalls, endsOnBottomRow ? 1 : 0);
+    if (endsOnBottomRow) {
+      QCOMPARE(bench.dialogInitial, ToQColor(opening));
+      QCOMPARE(bench.dialogParent, static_cast<QWidget*>(bench.button));
+      QVERIFY2(!bench.paletteShownDuringDialog, "the palette lets go before the dialog runs");
+    }
   }
 
-  void releaseOnTopRowRestoresTheOpeningColour() {
+  void noColourIsPaintedInTheDefaultColour() {
     Bench bench;
-    bench.button->SetColour(kRed);
-    CColourPopup* palette = bench.Open();
-    QVERIFY(palette != nullptr);
-    QPoint top = Bench::CellCentre(palette, kPaletteTopRow);
-    QTest::mouseMove(palette, top);
-    QTest::mouseClick(palette, Qt::LeftButton, {}, top);
-    QCOMPARE(bench.log, QStringList({Note("droppedDown", kRed), Note("selectionChanged", kNoColour),
-                                     Note("closedUp", kRed), Note("selectionCancelled", kRed)}));
-    QCOMPARE(bench.button->Colour(), kRed);
-  }
-
-  void enterOnTopRowChoosesNoColour() {
-    Bench bench;
-    bench.button->SetColour(kRed);
     bench.button->SetDefaultColour(0x00D7FF);
+    bench.button->SetColour(kRed);
     CColourPopup* palette = bench.Open();
     QVERIFY(palette != nullptr);
-    QTest::keyClick(palette, Qt::Key_Up);
-    QTest::keyClick(palette, Qt::Key_Up);
-    QTest::keyClick(palette, Qt::Key_Up);
-    QCOMPARE(palette->HotCell(), kPaletteTopRow);
+    QTest::mouseMove(palette, Bench::CellCentre(palette, kPaletteTopRow));
     QTest::keyClick(palette, Qt::Key_Return);
-    QCOMPARE(bench.log,
-             QStringList({Note("droppedDown", kRed), Note("selectionChanged", 0x00008B),
-                          Note("selectionChanged", 0x000000), Note("selectionChanged", kNoColour),
-                          Note("closedUp", kNoColour), Note("selectionEnded", kNoColour),
-                          Note("selectionChanged", kNoColour)}));
     QCOMPARE(bench.button->Colour(), kNoColour);
     QCOMPARE(SampleColour(bench.button), QColor(255, 215, 0));
-  }
-
-  void otherColourCancelledLeavesTheColour() {
-    Bench bench;
-    bench.button->SetColour(kRed);
-    CColourPopup* palette = bench.Open();
-    QVERIFY(palette != nullptr);
-    QPoint other = Bench::CellCentre(palette, kPaletteBottomRow);
-    QTest::mouseMove(palette, other);
-    QTest::mouseClick(palette, Qt::LeftButton, {}, other);
-    QCOMPARE(bench.dialogCalls, 1);
-    QCOMPARE(bench.dialogInitial, QColor(255, 0, 0));
-    QCOMPARE(bench.dialogParent, static_cast<QWidget*>(bench.button));
-    QVERIFY2(!bench.paletteShownDuringDialog, "the palette lets go before the dialog runs");
-    QCOMPARE(bench.log, QStringList({Note("droppedDown", kRed), Note("selectionChanged", kRed),
-                                     Note("closedUp", kRed), Note("selectionCancelled", kRed)}));
-    QCOMPARE(bench.button->Colour(), kRed);
-    QVERIFY(bench.PaletteGone());
-  }
-
-  void otherColourChosenInTheDialog_data() {
-    QTest::addColumn<QColor>("answer");
-    QTest::addColumn<QStringList>("ending");
-    const quint32 chosen = 0x1E140A;
-    QTest::newRow("new colour") << QColor(10, 20, 30)
-                                << QStringList({Note("closedUp", chosen), Note("selectionEnded", chosen),
-                                                Note("selectionChanged", chosen)});
-    QTest::newRow("same colour") << QColor(255, 0, 0)
-                                 << QStringList({Note("closedUp", kRed), Note("selectionEnded", kRed)});
-  }
-  void otherColourChosenInTheDialog() {
-    QFETCH(QColor, answer);
-    QFETCH(QStringList, ending);
-    Bench bench;
-    bench.button->SetColour(kRed);
-    bench.dialogAnswer = answer;
-    CColourPopup* palette = bench.Open();
-    QVERIFY(palette != nullptr);
-    // By keyboard: from 赤 down to the bottom row, then Space.
-    QTest::keyClick(palette, Qt::Key_Down);
-    QTest::keyClick(palette, Qt::Key_Down);
-    QTest::keyClick(palette, Qt::Key_Down);
-    QCOMPARE(palette->HotCell(), kPaletteBottomRow);
-    QTest::keyClick(palette, Qt::Key_Space);
-    QCOMPARE(bench.dialogCalls, 1);
-    QStringList expected = {Note("droppedDown", kRed), Note("selectionChanged", 0xCBC0FF),
-                            Note("selectionChanged", 0xE1E4FF), Note("selectionChanged", kRed)};
-    expected += ending;
-    QCOMPARE(bench.log, expected);
-    QCOMPARE(bench.button->Colour(), FromQColor(answer));
-  }
-
-  void escapeAfterWanderingCancels() {
-    Bench bench;
-    bench.button->SetColour(kRed);
-    CColourPopup* palette = bench.Open();
-    QVERIFY(palette != nullptr);
-    QTest::mouseMove(palette, Bench::CellCentre(palette, 0));
-    QTest::keyClick(palette, Qt::Key_Right);
-    QCOMPARE(palette->ResultColour(), 0x002AA5u);
-    QTest::keyClick(palette, Qt::Key_Escape);
-    QCOMPARE(bench.log.mid(3), QStringList({Note("closedUp", kRed), Note("selectionCancelled", kRed)}));
-    QCOMPARE(bench.button->Colour(), kRed);
-    QCOMPARE(bench.dialogCalls, 0);
-  }
-
-  void releaseOutsideCancels() {
-    Bench bench;
-    bench.button->SetColour(kRed);
-    CColourPopup* palette = bench.Open();
-    QVERIFY(palette != nullptr);
-    QTest::mouseMove(palette, Bench::CellCentre(palette, 39));
-    QPoint outside(palette->width() + 30, palette->height() / 2);
-    QTest::mousePress(palette, Qt::LeftButton, {}, outside);
-    QVERIFY2(bench.button->IsPopupOpen(), "a press alone decides nothing");
-    QTest::mouseRelease(palette, Qt::LeftButton, {}, outside);
-    QCOMPARE(bench.log.mid(2), QStringList({Note("closedUp", kRed), Note("selectionCancelled", kRed)}));
-    QCOMPARE(bench.button->Colour(), kRed);
-  }
-
-  void releaseInAGapChoosesTheHotColour() {
-    Bench bench;
-    bench.button->SetColour(kRed);
-    CColourPopup* palette = bench.Open();
-    QVERIFY(palette != nullptr);
-    QTest::mouseMove(palette, Bench::CellCentre(palette, 39));
-    // The window's margin is no cell: the hot cell stays. (QTest takes (0, 0) for
-    // the centre, so the corner is (1, 1).)
-    QTest::mouseMove(palette, QPoint(1, 1));
-    QCOMPARE(palette->HotCell(), 39);
-    QTest::mouseClick(palette, Qt::LeftButton, {}, QPoint(1, 1));
-    QCOMPARE(bench.log.mid(2), QStringList({Note("closedUp", 0xFFFFFF), Note("selectionEnded", 0xFFFFFF),
-                                            Note("selectionChanged", 0xFFFFFF)}));
-  }
-
-  void keyboardFromNoColour() {
-    Bench bench;
-    CColourPopup* palette = bench.Open();
-    QVERIFY(palette != nullptr);
-    QCOMPARE(palette->HotCell(), kPaletteTopRow);
-    QTest::keyClick(palette, Qt::Key_Down);
-    QTest::keyClick(palette, Qt::Key_Right);
-    QTest::keyClick(palette, Qt::Key_Enter);
-    QCOMPARE(bench.log, QStringList({Note("droppedDown", kNoColour), Note("selectionChanged", 0x000000),
-                                     Note("selectionChanged", 0x002AA5), Note("closedUp", 0x002AA5),
-                                     Note("selectionEnded", 0x002AA5), Note("selectionChanged", 0x002AA5)}));
-  }
-
-  void trackingFollowsAndCancelRestores() {
-    Bench bench;
-    bench.button->SetColour(kRed);
-    bench.button->SetTrackSelection(true);
-    CColourPopup* palette = bench.Open();
-    QVERIFY(palette != nullptr);
-    QTest::mouseMove(palette, Bench::CellCentre(palette, kBlueCell));
-    QCOMPARE(bench.button->Colour(), kBlue);
-    QCOMPARE(SampleColour(bench.button), QColor(0, 0, 255));
-    QTest::mouseMove(palette, Bench::CellCentre(palette, kPaletteTopRow));
-    QCOMPARE(bench.button->Colour(), kNoColour);
-    QTest::keyClick(palette, Qt::Key_Escape);
-    QCOMPARE(bench.button->Colour(), kRed);
-    QCOMPARE(bench.log, QStringList({Note("droppedDown", kRed), Note("selectionChanged", kBlue),
-                                     Note("selectionChanged", kNoColour), Note("closedUp", kRed),
-                                     Note("selectionCancelled", kRed)}));
-  }
-
-  void trackedChoiceSendsNoSecondChange() {
-    Bench bench;
-    bench.button->SetColour(kRed);
-    bench.button->SetTrackSelection(true);
-    CColourPopup* palette = bench.Open();
-    QVERIFY(palette != nullptr);
-    QTest::keyClick(palette, Qt::Key_Left);
-    QTest::keyClick(palette, Qt::Key_Return);
-    QCOMPARE(bench.log, QStringList({Note("droppedDown", kRed), Note("selectionChanged", 0x7F7F7F),
-                                     Note("closedUp", 0x7F7F7F), Note("selectionEnded", 0x7F7F7F)}));
   }
 
   void paletteStaysOnScreen_data() {
@@ -360,31 +298,6 @@ class ColorButtonTest : public QObject {
     QCOMPARE(palette->HotCell(), cell);
     QCOMPARE(palette->CurrentCell(), cell);
     QTest::keyClick(palette, Qt::Key_Escape);
-  }
-
-  void closedFromOutsideCountsAsCancel() {
-    Bench bench;
-    bench.button->SetColour(kRed);
-    CColourPopup* palette = bench.Open();
-    QVERIFY(palette != nullptr);
-    QTest::keyClick(palette, Qt::Key_Right);
-    palette->close();
-    QCOMPARE(bench.log.mid(2), QStringList({Note("closedUp", kRed), Note("selectionCancelled", kRed)}));
-    QVERIFY(!bench.button->IsPopupOpen());
-    QVERIFY(bench.PaletteGone());
-  }
-
-  void opensAgainAfterAChoice() {
-    Bench bench;
-    CColourPopup* first = bench.Open();
-    QVERIFY(first != nullptr);
-    QTest::keyClick(first, Qt::Key_Escape);
-    QVERIFY(bench.PaletteGone());
-    CColourPopup* second = bench.Open();
-    QVERIFY(second != nullptr);
-    QTest::mouseClick(second, Qt::LeftButton, {}, Bench::CellCentre(second, 5));
-    QCOMPARE(bench.button->Colour(), ColourPalette[5].colour);
-    QCOMPARE(bench.log.count(Note("droppedDown", kNoColour)), 2);
   }
 
   void paletteShowsEachColourInItsCellWithItsName() {

@@ -204,24 +204,6 @@ class HoverButtonTest : public QObject {
     QCOMPARE(hover.grab().toImage(), plain.grab().toImage());
   }
 
-  void unusableStripsAreRefused_data() {
-    QTest::addColumn<QPixmap>("strip");
-    QTest::addColumn<int>("frames");
-    QTest::newRow("no picture") << QPixmap() << 3;
-    QTest::newRow("no frames") << MakeStrip(3, 20, 10) << 0;
-    QTest::newRow("frames without width") << QPixmap(2, 10) << 3;
-  }
-  void unusableStripsAreRefused() {
-    QFETCH(QPixmap, strip);
-    QFETCH(int, frames);
-    QWidget window;
-    CHoverButton button(QString::fromUtf8("戻る"), &window);
-    QVERIFY(button.LoadStrip(MakeStrip(3, 20, 10), 3));
-    QVERIFY(!button.LoadStrip(strip, frames));
-    QVERIFY(!button.HasStrip());
-    QPushButton plain(QString::fromUtf8("戻る"), &window);
-    QCOMPARE(button.sizeHint(), plain.sizeHint());
-  }
 };
 
 QTEST_MAIN(HoverButtonTest)
