@@ -59,7 +59,7 @@ CommandResult RunDay(const std::vector<std::string>& args, CommandSession&) {
   const calendar::HolidayEntry* holiday = calendar::FindHoliday(holidays, date->month, date->day);
   calendar::SexagenaryNameSet names = calendar::SexagenaryNames(date->year, date->month, date->day);
 
-  char iso[16];
+  char iso[40];
   std::snprintf(iso, sizeof iso, "%04d-%02d-%02d", date->year, date->month, date->day);
   Json output = Json::Object()
                     .Set("date", Json::String(iso))

@@ -1,0 +1,68 @@
+// nuvaro-cli day and holidays, run as separate processes as a user or a script runs them.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "temp_dir.h"
+
+namespace {
+
+// Runs nuvaro-cli with the arguments and the given standard input; returns its output.
+std::string RunCli(const std::string& arguments, const std::string& input = "") {
+  const char* binDir = std::getenv("NUVARO_BIN_DIR");
+  if (binDir == nullptr) return "NUVARO_BIN_DIR is not set";
+  nuvaro::testing::TempDir temp;
+  std::string inputFile = temp.Write("input.txt", input);
+  std::string command = "'" + std::string(binDir) + "/nuvaro-cli' " + arguments + " < '" + inputFile + "' 2>&1";
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return "popen failed";
+  std::string output;
+  char buffer[4096];
+  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
+  pclose(pipe);
+  return output;
+}
+
+TEST(DayCommandTest, OneDay) {
+  EXPECT_EQ(RunCli("day 2006-01-02"),
+            "{\"date\":\"2006-01-02\",\"weekday\":1,\"holiday\":\"振替の休日\",\"sexagenary\":[\"丙戌\",\"己丑\",\"辛卯\"],"
+            "\"branches\":[11,2,4],\"oldCalendar\":\"旧暦2005年12月 3日\",\"rokuyou\":\"友引\"}\n");
+}
+
+TEST(DayCommandTest, BatchAnswersEveryLineInOrder) {
+  std::string output = RunCli("day --batch", "2001-05-23\n2000-02-30\n2003-05-03\n");
+  EXPECT_EQ(output,
+            "{\"date\":\"2001-05-23\",\"weekday\":3,\"holiday\":null,\"sexagenary\":[\"辛巳\",\"癸巳\",\"丙戌\"],"
+            "\"branches\":[6,6,11],\"oldCalendar\":\"旧暦2001年閏 4月朔日\",\"rokuyou\":\"仏滅\"}\n"
+            "{\"error\":\"\\\"2000-02-30\\\" is not a date YYYY-MM-DD (years 1 to 9999)\"}\n"
+            "{\"date\":\"2003-05-03\",\"weekday\":6,\"holiday\":\"憲法記念日\",\"sexagenary\":[\"癸未\",\"丁巳\",\"丙子\"],"
+            "\"branches\":[8,6,1],\"oldCalendar\":\"旧暦2003年 4月 3日\",\"rokuyou\":\"赤口\"}\n");
+}
+
+TEST(DayCommandTest, RefusesWhatIsNoDate) {
+  for (const char* argument : {"2003-13-01", "2003-00-10", "2003-1", "20030101", "2003-01-01x", "0-01-01", "x"}) {
+    std::string output = RunCli(std::string("day ") + argument);
+    EXPECT_NE(output.find("is not a date"), std::string::npos) << argument << ": " << output;
+  }
+}
+
+TEST(HolidaysCommandTest, FifteenSlotsInOrder) {
+  EXPECT_EQ(RunCli("holidays 2009"),
+            "{\"slots\":[{\"month\":1,\"day\":1,\"name\":\"元　日\"},{\"month\":1,\"day\":12,\"name\":\"成人の日\"},"
+            "{\"month\":2,\"day\":11,\"name\":\"建国記念の日\"},{\"month\":3,\"day\":20,\"name\":\"春分の日\"},"
+            "{\"month\":4,\"day\":29,\"name\":\"みどりの日\"},{\"month\":5,\"day\":4,\"name\":\"振替の休日\"},"
+            "{\"month\":5,\"day\":0,\"name\":\"振替の休日\"},{\"month\":5,\"day\":5,\"name\":\"こどもの日\"},"
+            "{\"month\":7,\"day\":20,\"name\":\"海の日\"},{\"month\":9,\"day\":15,\"name\":\"敬老の日\"},"
+            "{\"month\":9,\"day\":23,\"name\":\"秋分の日\"},{\"month\":10,\"day\":12,\"name\":\"体育の日\"},"
+            "{\"month\":11,\"day\":3,\"name\":\"文化の日\"},{\"month\":11,\"day\":23,\"name\":\"勤労感謝の日\"},"
+            "{\"month\":12,\"day\":23,\"name\":\"天皇誕生日\"}]}\n");
+}
+
+TEST(HolidaysCommandTest, RefusesWhatIsNoYear) {
+  EXPECT_NE(RunCli("holidays 20x9").find("is not a year"), std::string::npos);
+  EXPECT_NE(RunCli("holidays 10000").find("is not a year"), std::string::npos);
+}
+
+}  // namespace
