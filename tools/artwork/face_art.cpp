@@ -221,6 +221,12 @@ void Line(QPainter& p, QPointF a, QPointF b, const QColor& colour, qreal width) 
   Stroke(p, path, colour, width);
 }
 
+// A short mark beside the head, with a light halo so it reads on dark backgrounds too.
+void MarkLine(QPainter& p, QPointF a, QPointF b, const QColor& colour, qreal width) {
+  Line(p, a, b, QColor(255, 255, 255), width + 2.2);
+  Line(p, a, b, colour, width);
+}
+
 // ---------------------------------------------------------------- body and hair
 
 void DrawBody(QPainter& p, const Frame& f, const GroupLook& look) {
@@ -1030,7 +1036,7 @@ void DrawEffects(QPainter& p, const Frame& f, Expression e) {
       for (int i = 0; i < 3; ++i) {
         const qreal a = -M_PI / 2 + 0.35 + i * 0.38;
         const QPointF from(f.c.x() + (f.rx + 11) * std::cos(a), f.c.y() + (f.ry + 9) * std::sin(a));
-        Line(p, from, from + QPointF(6 * std::cos(a), 6 * std::sin(a)), QColor(240, 140, 30), 2.4);
+        MarkLine(p, from, from + QPointF(6 * std::cos(a), 6 * std::sin(a)), QColor(240, 140, 30), 2.4);
       }
       break;
     case Expression::Thinking:
@@ -1041,13 +1047,14 @@ void DrawEffects(QPainter& p, const Frame& f, Expression e) {
     case Expression::Anger: {
       const QPointF mark = corner + QPointF(2, 4);
       const QColor red(230, 50, 60);
+      QPainterPath arcs;
       for (int q = 0; q < 4; ++q) {
         const qreal sx = (q % 2 == 0) ? -1 : 1, sy = (q < 2) ? -1 : 1;
-        QPainterPath arc;
-        arc.moveTo(mark + QPointF(sx * 1.8, sy * 6.5));
-        arc.quadTo(mark + QPointF(sx * 1.8, sy * 1.8), mark + QPointF(sx * 6.5, sy * 1.8));
-        Stroke(p, arc, red, 2.4);
+        arcs.moveTo(mark + QPointF(sx * 1.8, sy * 6.5));
+        arcs.quadTo(mark + QPointF(sx * 1.8, sy * 1.8), mark + QPointF(sx * 6.5, sy * 1.8));
       }
+      Stroke(p, arcs, QColor(255, 255, 255), 4.4);
+      Stroke(p, arcs, red, 2.4);
       break;
     }
     case Expression::Worry:
@@ -1062,14 +1069,14 @@ void DrawEffects(QPainter& p, const Frame& f, Expression e) {
       for (int i = 0; i < 3; ++i) {
         const qreal a = -M_PI * 0.75 + i * 0.45;
         const QPointF from = corner + QPointF(-2, 8) + QPointF(6 * std::cos(a), 6 * std::sin(a));
-        Line(p, from, from + QPointF(6 * std::cos(a), 6 * std::sin(a)), kOutline, 2.0);
+        MarkLine(p, from, from + QPointF(6 * std::cos(a), 6 * std::sin(a)), kOutline, 2.0);
       }
       break;
     case Expression::Laugh:
       for (int side : {-1, 1}) {
         const QPointF at(f.c.x() + side * (f.rx + 8), f.c.y() + 2);
-        Line(p, at + QPointF(0, -4), at + QPointF(side * 3, -7), kOutline, 1.6);
-        Line(p, at + QPointF(side * 1, 1), at + QPointF(side * 5, 0), kOutline, 1.6);
+        MarkLine(p, at + QPointF(0, -4), at + QPointF(side * 3, -7), kOutline, 1.6);
+        MarkLine(p, at + QPointF(side * 1, 1), at + QPointF(side * 5, 0), kOutline, 1.6);
       }
       break;
     case Expression::Love:

@@ -2,7 +2,9 @@
 // Draws every picture of the program into OUTPUT_DIR (the committed PNG files) and,
 // when PREVIEW_DIR is given, contact sheets for looking at them.
 #include <QDir>
+#include <QFont>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QImage>
 #include <QTextStream>
 
@@ -183,6 +185,51 @@ void WritePictures() {
               QStringLiteral("calendar_sample.png"));
 }
 
+// The board as a user meets it: the user's face on its ellipse in the middle, people
+// around it with their name plates, the trash box in the corner.
+void WriteBoardMock() {
+  if (g_previewDir.isEmpty()) return;
+  auto load = [](const QString& relative) { return QImage(g_outputDir + QLatin1Char('/') + relative); };
+  const QImage portraits = KeyToAlpha(load(QStringLiteral("faces/face_strip_00_portraits.png")), kMagenta);
+  const QImage plate = load(QStringLiteral("board/name_plate_strip.png"));
+  const QImage trash = load(QStringLiteral("board/trash_box_empty_full.png"));
+  QImage board(640, 440, QImage::Format_ARGB32);
+  board.fill(Qt::white);
+  QPainter p(&board);
+  p.setRenderHint(QPainter::Antialiasing);
+  QFont font(QStringLiteral("IPAGothic"));
+  font.setPixelSize(12);
+  p.setFont(font);
+  struct Person {
+    int strip, picture, x, y;
+    const char* name;
+  };
+  const Person people[] = {
+      {0, 7, 270, 160, "桃 太郎"},   {3, 10, 110, 40, "南瓜 花子"}, {1, 3, 440, 40, "林 一"},     {4, 9, 80, 280, "山田 次郎"},
+      {2, 2, 460, 280, "小林 花"},   {9, 7, 270, 10, "佐藤 健"},    {6, 6, 270, 310, "鈴木 翔"},
+  };
+  for (const Person& person : people) {
+    QImage face;
+    if (person.strip == 0) {
+      face = portraits.copy(person.picture * 100, 0, 100, 100);
+      p.setPen(Qt::NoPen);
+      p.setBrush(kUserLilac);
+      p.drawEllipse(QRect(person.x, person.y, 100, 100));
+    } else {
+      face = KeyToAlpha(load(QStringLiteral("faces/face_strip_%1_%2.png").arg(person.strip, 2, 10, QLatin1Char('0')).arg(FaceStripTopic(person.strip))),
+                        kMagenta)
+                 .copy(person.picture * 100, 0, 100, 100);
+    }
+    p.drawImage(person.x, person.y, face);
+    p.drawImage(person.x, person.y + 100, plate.copy(0, 0, 100, 20));
+    p.setPen(Qt::black);
+    p.drawText(QRect(person.x, person.y + 100, 100, 20), Qt::AlignCenter, QString::fromUtf8(person.name));
+  }
+  p.drawImage(640 - 58 - 10, 440 - 58 - 10, trash.copy(58, 0, 58, 58));
+  p.end();
+  SavePreview(board, QStringLiteral("board_mock.png"));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -196,5 +243,6 @@ int main(int argc, char** argv) {
   WriteFaces();
   WriteButtons();
   WritePictures();
+  WriteBoardMock();
   return g_failures == 0 ? 0 : 1;
 }
