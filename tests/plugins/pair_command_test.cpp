@@ -12,17 +12,17 @@
 namespace nuvaro::testing {
 namespace {
 
-struct Run {
+struct CliRun {
   int status = -1;
   std::string out;
 };
 
 // Runs nuvaro-cli with the arguments (and standard input, if any); stderr is dropped.
-Run Cli(const std::string& arguments, const std::string& input = "") {
+CliRun Cli(const std::string& arguments, const std::string& input = "") {
   TempDir dir;
   std::string command = "'" + ProgramFolder() + "nuvaro-cli' " + arguments + " 2>/dev/null";
   if (!input.empty()) command += " < '" + dir.Write("input.txt", input) + "'";
-  Run run;
+  CliRun run;
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return run;
   char buffer[4096];
@@ -35,7 +35,7 @@ Run Cli(const std::string& arguments, const std::string& input = "") {
 const std::string kNulls = "null,null,null,null,null,null,null,null";
 
 TEST(PairCommand, AnswersOneReadingAsJson) {
-  Run run = Cli("pair MatchLover.nvr 21 13 18 16 43 35 3 55 1");
+  CliRun run = Cli("pair MatchLover.nvr 21 13 18 16 43 35 3 55 1");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out,
             "{\"balloonText\":\"頼りがいがあってカッコいい”あなたって”いいなあ！\","
@@ -46,20 +46,20 @@ TEST(PairCommand, AnswersOneReadingAsJson) {
 
 TEST(PairCommand, TakesAPathOrANameAndPassesTheSex) {
   const std::string args = " 21 13 18 16 43 35 3 55 ";
-  Run byPath = Cli("pair '" + PluginFolder() + "TacticCouple.nvr'" + args + "0");
-  Run byName = Cli("pair TacticCouple" + args + "0");
+  CliRun byPath = Cli("pair '" + PluginFolder() + "TacticCouple.nvr'" + args + "0");
+  CliRun byName = Cli("pair TacticCouple" + args + "0");
   EXPECT_EQ(byPath.status, 0);
   EXPECT_EQ(byPath.out, byName.out);
   EXPECT_NE(byPath.out.find("\"balloonText\":\"男らしくって粋な人がいいんだけど！うるさい人は嫌だわ！\""),
             std::string::npos)
       << byPath.out;
   EXPECT_NE(byPath.out.find("null,null,null,null,null],\"percentage\":6}"), std::string::npos) << byPath.out;
-  Run male = Cli("pair TacticCouple.nvr" + args + "1");
+  CliRun male = Cli("pair TacticCouple.nvr" + args + "1");
   EXPECT_NE(male.out.find("ちょっと小粋なところがあれば、愛をもてるけど、生意気なのはご免だ！"), std::string::npos);
 }
 
 TEST(PairCommand, BatchKeepsOneAnswerPerLine) {
-  Run run = Cli("pair --batch",
+  CliRun run = Cli("pair --batch",
                 "MatchLover.nvr 21 13 18 16 11 2 10 3 0\n"
                 "MatchLover.nvr 21 13 18 16 x 2 10 3 0\n"
                 "TacticLover.nvr 0 0 0 0 43 35 3 55 1\n"
@@ -91,7 +91,7 @@ TEST(PairCommand, RejectsBadInput) {
       {"pair /nonexistent/MatchLover.nvr 1 2 3 4 5 6 7 8 1", 3},
   };
   for (const auto& c : cases) {
-    Run run = Cli(c.arguments);
+    CliRun run = Cli(c.arguments);
     EXPECT_EQ(run.status, c.status) << c.arguments;
     EXPECT_EQ(run.out, "") << c.arguments;
   }

@@ -25,9 +25,18 @@ constexpr const char* kPluginFolder = "nvr/";
 constexpr const char* kPluginExtension = ".nvr";
 
 // A plug-in loaded once per process, so that a batch of thousands of lines loads it once.
+// Like the program, it calls NVRStartUp after loading and NVRCleanUp before unloading.
 struct LoadedPlugin {
   platform::DynamicLibrary library;
   NVRGetNuvaroDataFunction getNuvaroData = nullptr;
+  NVRCleanUpFunction cleanUp = nullptr;
+
+  LoadedPlugin() = default;
+  LoadedPlugin(const LoadedPlugin&) = delete;
+  LoadedPlugin& operator=(const LoadedPlugin&) = delete;
+  ~LoadedPlugin() {
+    if (cleanUp != nullptr) cleanUp();
+  }
 };
 
 // A path (with '/') as given; a bare file name in the program's plug-in folder, with
@@ -48,6 +57,7 @@ std::variant<LoadedPlugin*, std::string> Plugin(const std::string& path) {
   plugin->getNuvaroData = plugin->library.Lookup<NVRGetNuvaroDataFunction>("NVRGetNuvaroData");
   if (plugin->getNuvaroData == nullptr) return path + " has no NVRGetNuvaroData export";
   if (auto startUp = plugin->library.Lookup<NVRStartUpFunction>("NVRStartUp")) startUp();
+  plugin->cleanUp = plugin->library.Lookup<NVRCleanUpFunction>("NVRCleanUp");
   return loaded.emplace(path, std::move(plugin)).first->second.get();
 }
 
