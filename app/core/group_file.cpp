@@ -102,7 +102,7 @@ Member FitMemberForFile(const Member& member) {
   auto total = [&](std::size_t cap) {
     return std::min(clean.name.size(), cap) + std::min(clean.sex.size(), cap) + std::min(clean.ageBand.size(), cap);
   };
-  if (total(room) <= room) return clean;
+  if (clean.name.size() + clean.sex.size() + clean.ageBand.size() <= room) return clean;
   // Cut the longest cells first: the largest cap every cell may keep so that all fit.
   std::size_t cap = 0;
   while (cap < room && total(cap + 1) <= room) ++cap;

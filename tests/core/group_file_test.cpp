@@ -94,6 +94,7 @@ TEST(GroupFileWriter, KeepsEveryLineWithin127BytesAndReadableAgain) {
       {"long two-byte name", Member{Repeat(kanji, 100), Sjis("男"), "30"}},
       {"long name of odd length", Member{"x" + Repeat(kanji, 100), Sjis("女"), "100"}},
       {"long age band", Member{Sjis("桃 太郎"), Sjis("男"), std::string(300, '9')}},
+      {"one cell just over the room", Member{"", "", std::string(125, '9')}},
       {"everything long", Member{std::string(200, 'n'), std::string(200, 's'), std::string(200, 'a')}},
       {"separators and line ends inside cells", Member{"a,b\r\nc", "x,y", "1\n2"}},
       {"dangling lead byte at the end of a cell", Member{"abc\x81", "\x82", "20"}},
