@@ -4,6 +4,7 @@
 
 #include "calendar/calendar_texts_cp932.h"
 #include "calendar/day_number.h"
+#include "calendar/rokuyou.h"
 
 namespace nuvaro::calendar {
 
@@ -29,6 +30,11 @@ std::string FormatOldCalendarLabel(const LunarDate& lunar) {
 
 std::string OldCalendarLabel(int year, int month, int day) {
   return FormatOldCalendarLabel(CivilToLunar(CivilToDayNumber(year, month, day, 0, 0, 0)));
+}
+
+DayLabels LunarDayLabels(int year, int month, int day) {
+  LunarDate lunar = CivilToLunar(CivilToDayNumber(year, month, day, 0, 0, 0));
+  return {FormatOldCalendarLabel(lunar), std::string(RokuyouOf(lunar.month, lunar.day))};
 }
 
 }  // namespace nuvaro::calendar

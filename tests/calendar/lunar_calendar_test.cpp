@@ -76,6 +76,17 @@ TEST(OldCalendarLabelTest, TellingDays) {
   }
 }
 
+// The one-conversion pair gives exactly the texts of the two separate labels.
+TEST(OldCalendarLabelTest, BothLabelsFromOneConversionMatchTheSeparateOnes) {
+  for (int month = 1; month <= 12; ++month) {
+    for (int day = 1; day <= DaysInMonth(2033, month); ++day) {
+      DayLabels labels = LunarDayLabels(2033, month, day);
+      EXPECT_EQ(labels.oldCalendar, OldCalendarLabel(2033, month, day)) << month << "/" << day;
+      EXPECT_EQ(labels.rokuyou, RokuyouLabel(2033, month, day)) << month << "/" << day;
+    }
+  }
+}
+
 TEST(OldCalendarLabelTest, MonthAndDayTexts) {
   struct Case {
     LunarDate lunar;

@@ -9,7 +9,6 @@
 #include "calendar/civil_date.h"
 #include "calendar/holiday_table.h"
 #include "calendar/old_calendar_label.h"
-#include "calendar/rokuyou.h"
 #include "calendar/sexagenary.h"
 #include "cli_command.h"
 #include "platform/core/encoding.h"
@@ -58,6 +57,7 @@ CommandResult RunDay(const std::vector<std::string>& args, CommandSession&) {
   calendar::HolidayTable holidays = calendar::BuildHolidayTable(date->year);
   const calendar::HolidayEntry* holiday = calendar::FindHoliday(holidays, date->month, date->day);
   calendar::SexagenaryNameSet names = calendar::SexagenaryNames(date->year, date->month, date->day);
+  calendar::DayLabels labels = calendar::LunarDayLabels(date->year, date->month, date->day);
 
   char iso[40];
   std::snprintf(iso, sizeof iso, "%04d-%02d-%02d", date->year, date->month, date->day);
@@ -69,8 +69,8 @@ CommandResult RunDay(const std::vector<std::string>& args, CommandSession&) {
                     .Set("branches", Json::Array({Json::Int(calendar::BranchIndex(names.year)),
                                                   Json::Int(calendar::BranchIndex(names.month)),
                                                   Json::Int(calendar::BranchIndex(names.day))}))
-                    .Set("oldCalendar", text(calendar::OldCalendarLabel(date->year, date->month, date->day)))
-                    .Set("rokuyou", text(calendar::RokuyouLabel(date->year, date->month, date->day)));
+                    .Set("oldCalendar", text(labels.oldCalendar))
+                    .Set("rokuyou", text(labels.rokuyou));
   if (!convertible) return CommandResult::Fail(kExitFailure, "a calendar text is not valid CP932");
   return CommandResult::Ok(std::move(output));
 }
