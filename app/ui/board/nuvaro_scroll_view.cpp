@@ -167,11 +167,9 @@ void CNuvaroScrollView::OpenReading(int faceId) {
   core::CFace& face = document_.Face();
   const int remembered = face.whispering;
   SwitchBalloonsOff();
-  // The user's own reading needs a name; another person's plate always opens.
-  if (faceId != 0 || !face.IsSelfUnnamed()) {
-    if (core::OpenReading(face, plugins_, faceId, static_cast<QWidget*>(this)) == core::ReadingWindow::DetailDialog)
-      emit readingRequested(faceId);
-  }
+  // The user's own plate opens nothing while the user has no name.
+  if (core::OpenReading(face, plugins_, faceId, static_cast<QWidget*>(this)) == core::ReadingWindow::DetailDialog)
+    emit readingRequested(faceId);
   face.whispering = remembered;
   face.SetSpeaking(remembered != 0);
   Redraw();
@@ -278,6 +276,11 @@ bool CNuvaroScrollView::eventFilter(QObject* watched, QEvent* event) {
   if (watched == watchedTopLevel_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
     LayOutBalloons();
   return QWidget::eventFilter(watched, event);
+}
+
+void CNuvaroScrollView::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  LayOutBalloons();
 }
 
 void CNuvaroScrollView::showEvent(QShowEvent* event) {

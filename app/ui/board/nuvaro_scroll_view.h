@@ -87,6 +87,7 @@ class CNuvaroScrollView : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
