@@ -74,10 +74,6 @@ CompanionLauncher::CompanionLauncher(int waitMilliseconds) : waitMilliseconds_(w
 
 CompanionLauncher::~CompanionLauncher() { ReapFinished(); }
 
-void CompanionLauncher::SetRunningCheck(std::function<bool(std::string_view)> check) {
-  runningCheck_ = std::move(check);
-}
-
 void CompanionLauncher::ReapFinished() {
   stillRunning_.erase(std::remove_if(stillRunning_.begin(), stillRunning_.end(),
                                      [](pid_t pid) { return waitpid(pid, nullptr, WNOHANG) != 0; }),
@@ -87,8 +83,7 @@ void CompanionLauncher::ReapFinished() {
 void CompanionLauncher::Show(Companion companion) {
   ReapFinished();
   std::string_view name = CompanionFileName(companion);
-  bool running = runningCheck_ ? runningCheck_(name) : IsProgramRunning(name);
-  if (running) return;
+  if (IsProgramRunning(name)) return;
 
   std::string path = platform::ProgramFile(name);
   posix_spawn_file_actions_t actions;

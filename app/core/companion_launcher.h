@@ -6,7 +6,6 @@
 // a companion that is still running then keeps running on its own.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <string_view>
 #include <sys/types.h>
@@ -44,16 +43,12 @@ class CompanionLauncher {
   // Process id of the last companion this launcher started (0 for none).
   pid_t LastStarted() const { return lastStarted_; }
 
-  // Replaces the "already running" check (tests); an empty function restores it.
-  void SetRunningCheck(std::function<bool(std::string_view)> check);
-
  private:
   void ReapFinished();
 
   int waitMilliseconds_;
   pid_t lastStarted_ = 0;
   std::vector<pid_t> stillRunning_;  // started companions not yet reaped
-  std::function<bool(std::string_view)> runningCheck_;
 };
 
 }  // namespace nuvaro::core

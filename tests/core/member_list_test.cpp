@@ -42,12 +42,6 @@ class MemberListTest : public ::testing::Test {
   MemberList list{"friend.lst"};
 };
 
-TEST_F(MemberListTest, LoadOfAMissingFileLeavesThePageEmptySilently) {
-  list.Load();
-  EXPECT_EQ(list.RowCount(), 0);
-  EXPECT_TRUE(sink.messages.empty());
-}
-
 TEST_F(MemberListTest, RegisterInsertsAboveTheSelectionOrAtTheTop) {
   LoadThree();
   ASSERT_TRUE(list.Register(-1, Form("桃", "太郎", 0, "30")));
@@ -60,9 +54,12 @@ TEST_F(MemberListTest, RegisterInsertsAboveTheSelectionOrAtTheTop) {
             "桃 太郎,男,30\r\n阿 一,男,10\r\n南瓜 花子,女,20\r\n部 二,女,20\r\n千 三,男,30\r\n");
   EXPECT_EQ(Utf8(folder.Read("friend.bak")), "桃 太郎,男,30\r\n阿 一,男,10\r\n部 二,女,20\r\n千 三,男,30\r\n");
   EXPECT_TRUE(sink.messages.empty());
+  EXPECT_EQ(Utf8(list.DragText(2)), "南瓜 花子,女,20");
+  EXPECT_EQ(list.DragText(5), "");
 }
 
-TEST_F(MemberListTest, RegisterNeedsBothNameFields) {
+TEST_F(MemberListTest, RegisterNeedsBothNameFieldsAndStoresWhatTheFileCanHold) {
+  list.Load();  // a missing file leaves the page empty, silently
   const std::vector<MemberForm> incomplete = {Form("", "太郎", 0, "30"), Form("桃", "", 0, "30"), Form("", "", 1, "")};
   for (const MemberForm& form : incomplete) {
     sink.Clear();
@@ -71,29 +68,17 @@ TEST_F(MemberListTest, RegisterNeedsBothNameFields) {
   }
   EXPECT_EQ(list.RowCount(), 0);
   EXPECT_FALSE(folder.Exists("friend.lst"));
-}
-
-TEST_F(MemberListTest, RegisteredCellsAreWhatTheFileHolds) {
-  // A comma in a name field could not be stored; a very long name is cut so that the
-  // line fits the file's 127 bytes. The page shows what a reload would show.
-  MemberForm form{Sjis("桃,山"), std::string(200, 'x'), 0, "30"};
-  ASSERT_TRUE(list.Register(-1, form));
+  // A comma in a name field could not be stored and a very long name would pass the
+  // file's 127 bytes: the page shows what a reload would show.
+  ASSERT_TRUE(list.Register(-1, MemberForm{Sjis("桃,山"), std::string(200, 'x'), 0, "30"}));
   MemberList reloaded{"friend.lst"};
   reloaded.Load();
   EXPECT_EQ(reloaded.Rows(), list.Rows());
-  EXPECT_EQ(list.Rows()[0].sex, Sjis("男"));
-  EXPECT_EQ(list.Rows()[0].ageBand, "30");
   EXPECT_EQ(list.Rows()[0].name.substr(0, 5), Sjis("桃山 "));
+  EXPECT_EQ(list.Rows()[0].ageBand, "30");
 }
 
-TEST_F(MemberListTest, CorrectionNeedsASelectedRow) {
-  LoadThree();
-  EXPECT_FALSE(list.BeginCorrection({}).has_value());
-  EXPECT_FALSE(list.BeginCorrection({7}).has_value());
-  EXPECT_EQ(sink.Texts(), (std::vector<std::string>{"修正する項目を選択してください。", "修正する項目を選択してください。"}));
-}
-
-TEST_F(MemberListTest, CorrectionPresetsTheDialogFromTheFirstSelectedRow) {
+TEST_F(MemberListTest, CorrectionPresetsTheDialogFromTheFirstSelectedRowOrAsksForOne) {
   folder.Write("friend.lst", Sjis("桃 太郎,男,30\r\n南瓜花子,女性,\r\n"));
   list.Load();
   auto first = list.BeginCorrection({1, 0});
@@ -110,6 +95,10 @@ TEST_F(MemberListTest, CorrectionPresetsTheDialogFromTheFirstSelectedRow) {
   EXPECT_EQ(Utf8(second->form.givenName), "南瓜花子");
   EXPECT_EQ(second->form.sexIndex, 1);
   EXPECT_EQ(second->form.ageBand, "");
+  EXPECT_TRUE(sink.messages.empty());
+  EXPECT_FALSE(list.BeginCorrection({}).has_value());
+  EXPECT_FALSE(list.BeginCorrection({7}).has_value());
+  EXPECT_EQ(sink.Texts(), (std::vector<std::string>{"修正する項目を選択してください。", "修正する項目を選択してください。"}));
 }
 
 TEST_F(MemberListTest, CorrectionRewritesTheRowOrChangesNothing) {
@@ -148,13 +137,6 @@ TEST_F(MemberListTest, DeleteAnsweredNoOrWithoutSelectionChangesNothing) {
   EXPECT_EQ(sink.Texts(), (std::vector<std::string>{"削除してもよろしいですか？", "削除する項目を選択してください。"}));
   EXPECT_EQ(list.RowCount(), 3);
   EXPECT_FALSE(folder.Exists("friend.bak"));
-}
-
-TEST_F(MemberListTest, DragTextIsNameSexAndAgeBand) {
-  LoadThree();
-  EXPECT_EQ(Utf8(list.DragText(1)), "部 二,女,20");
-  EXPECT_EQ(list.DragText(3), "");
-  EXPECT_EQ(list.DragText(-1), "");
 }
 
 TEST_F(MemberListTest, AFailedSaveKeepsTheRowsAndSaysSo) {

@@ -57,38 +57,20 @@ TEST_F(PairReadingTest, EveryFaceGetsItsWhisperDiscardedOrNot) {
   EXPECT_EQ(face.Entry(0).balloonText, Sjis("ヌヴァロ言葉が見あたらない")) << "the user has no whisper";
 }
 
-TEST_F(PairReadingTest, AnUnnamedUserHasAllSumsZero) {
+TEST_F(PairReadingTest, NameRulesOfThePairComputation) {
   LoadFakes({"A"});
-  Add("林 一,男,20");
+  // Ten one-stroke characters: 20 bytes, cut to nine whole characters for the pair.
+  int index = Add("林 一一一一一一一一一一,女,20");
   face.activeEvent = 1;
   ComputeWhispers(face, host, engine);
-  EXPECT_EQ(face.Entry(1).balloonText, "A self=0/0 other=11/2 male=1");
-}
-
-TEST_F(PairReadingTest, NamePartsAreCutTo19BytesForThePairWhileTheFaceKeepsItsName) {
-  LoadFakes({"A"});
+  EXPECT_EQ(face.Entry(index).balloonText, "A self=0/0 other=18/9 male=0") << "the unnamed user's sums are all 0";
+  EXPECT_EQ(Utf8(face.Name(index)), "林 一一一一一一一一一一") << "the face keeps its full name";
   face.SetSelf(Sjis("林 一,男,30"));
-  // Ten one-stroke characters: 20 bytes, cut to nine whole characters.
-  int index = Add("林 一一一一一一一一一一,女,20");
-  EXPECT_EQ(Utf8(face.Name(index)), "林 一一一一一一一一一一");
-  face.activeEvent = 1;
   ComputeWhispers(face, host, engine);
   EXPECT_EQ(face.Entry(index).balloonText, "A self=11/2 other=18/9 male=0");
 }
 
-TEST_F(PairReadingTest, WithoutAMatchingReadingTheRecordStaysEmpty) {
-  LoadFakes({"A"});
-  face.SetSelf(Sjis("山田 太郎,男,30"));
-  int index = Add("林 一,女,20");
-  face.activeEvent = 0;
-  ComputeWhispers(face, host, engine);
-  EXPECT_EQ(face.Entry(index).balloonText, "") << "an empty pointer is the empty text";
-  EXPECT_EQ(PairPercentage(face, index, host, engine), 0);
-  EXPECT_EQ(PairDetailText(face, 1, face.Entry(index).id, host, engine), "");
-  EXPECT_TRUE(Calls().empty());
-}
-
-TEST_F(PairReadingTest, EveryActivePlugInIsCalledInIndexOrder) {
+TEST_F(PairReadingTest, EveryActivePlugInIsCalledInIndexOrderAndNoneLeavesItEmpty) {
   LoadFakes({"A", "B"});
   host.SetEvent(7, 0);
   host.SetEvent(7, 1);
@@ -98,6 +80,14 @@ TEST_F(PairReadingTest, EveryActivePlugInIsCalledInIndexOrder) {
   ComputeWhispers(face, host, engine);
   EXPECT_EQ(Calls(), (Strings{"A:GetNuvaroData", "B:GetNuvaroData"}));
   EXPECT_EQ(face.Entry(index).balloonText, "B self=21/13 other=11/2 male=0 after") << "both fill the one record";
+
+  ClearCalls();
+  face.activeEvent = 0;  // no reading matches: the record stays zero-filled
+  ComputeWhispers(face, host, engine);
+  EXPECT_EQ(face.Entry(index).balloonText, "") << "an empty pointer is the empty text";
+  EXPECT_EQ(PairPercentage(face, index, host, engine), 0);
+  EXPECT_EQ(PairDetailText(face, 1, face.Entry(index).id, host, engine), "");
+  EXPECT_TRUE(Calls().empty());
 }
 
 TEST_F(PairReadingTest, ModeSixAsksOnlyTheFirstGroupSixPlugIn) {
@@ -115,7 +105,7 @@ TEST_F(PairReadingTest, ModeSixAsksOnlyTheFirstGroupSixPlugIn) {
   EXPECT_EQ(Calls(), Strings{"A:GetNuvaroData"});
 }
 
-TEST_F(PairReadingTest, DetailTextsByFaceId) {
+TEST_F(PairReadingTest, DetailTextsByFaceIdAndPercentagesByIndex) {
   LoadFakes({"A"});
   face.activeEvent = 1;
   face.SetSelf(Sjis("山田 太郎,男,30"));
@@ -133,19 +123,11 @@ TEST_F(PairReadingTest, DetailTextsByFaceId) {
       {1, 9, "detail A other=0 male=1"},  // no such face: empty name, male
   };
   for (const auto& c : cases) EXPECT_EQ(PairDetailText(face, c.k, c.id, host, engine), c.text) << c.k << "/" << c.id;
-  face.Discard(1);
-  EXPECT_EQ(PairDetailText(face, 1, 1, host, engine), "detail A other=0 male=1") << "a discarded face is not found";
-}
-
-TEST_F(PairReadingTest, PercentageOfEachPerson) {
-  LoadFakes({"A"});
-  face.activeEvent = 1;
-  face.SetSelf(Sjis("山田 太郎,男,30"));
-  Add("林 一,女,20");
-  Add("山田 太郎,男,20");
   EXPECT_EQ(PairPercentage(face, 1, host, engine), 11);
   EXPECT_EQ(PairPercentage(face, 2, host, engine), 21);
   EXPECT_EQ(PairPercentage(face, 5, host, engine), 0) << "beyond the entries the person has no name";
+  face.Discard(1);
+  EXPECT_EQ(PairDetailText(face, 1, 1, host, engine), "detail A other=0 male=1") << "a discarded face is not found";
 }
 
 TEST_F(PairReadingTest, TheBuiltPlugInsWhisperForEveryFace) {
