@@ -2,7 +2,7 @@
 #include <QApplication>
 
 #include "platform/qt/qt_message_sink.h"
-#include "ui/app/sdi_win_app.h"
+#include "ui/app/program_main.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
@@ -11,16 +11,7 @@ int main(int argc, char** argv) {
   QApplication::setDesktopFileName(QStringLiteral("nuvaro"));
   nuvaro::platform::QtMessageSink sink;
   nuvaro::platform::SetMessageSink(&sink);
-  int status = 0;
-  {
-    nuvaro::ui::CSDIWinApp program;
-    if (program.InitInstance()) {
-      status = QApplication::exec();
-    } else {
-      status = 1;
-    }
-    program.ExitInstance();
-  }
+  int status = nuvaro::ui::RunProgram();
   nuvaro::platform::SetMessageSink(nullptr);
   return status;
 }

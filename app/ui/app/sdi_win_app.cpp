@@ -1,8 +1,8 @@
 #include "ui/app/sdi_win_app.h"
 
 #include <QApplication>
-#include <QLabel>
 
+#include "board/nuvaro_scroll_view.h"
 #include "members/entry_toolbar.h"
 #include "ui/fonts/font_substitutions.h"
 #include "ui/frame/frame_artwork.h"
@@ -24,12 +24,8 @@ void CSDIWinApp::RegisterTemplates() {
                     return new CGuideMenuView(core_.Plugins(), core_.Document().Face(), core_.Companions(),
                                               core_.Fonts(), parent);
                   }});
-  AddDocTemplate({kBoardTemplate, QStringLiteral("CNuvaroScrollView"), [](QWidget* parent) -> QWidget* {
-                    // Stand-in until the board view is built into the program.
-                    auto* board = new QLabel(parent);
-                    board->setObjectName(QStringLiteral("BoardStandIn"));
-                    board->setAlignment(Qt::AlignCenter);
-                    return board;
+  AddDocTemplate({kBoardTemplate, QStringLiteral("CNuvaroScrollView"), [this](QWidget* parent) -> QWidget* {
+                    return new CNuvaroScrollView(core_.Document(), core_.Plugins(), core_.Engine(), parent);
                   }});
 }
 

@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTimer>
 #include <QToolBar>
 
 #include "core/application_core.h"
@@ -16,6 +17,7 @@
 #include "ui/frame/nuvaro_menu_toolbar.h"
 #include "ui/frame/nuvaro_vert_toolbar.h"
 #include "ui/frame/version_dialog.h"
+#include "board/nuvaro_scroll_view.h"
 #include "ui/guide/guide_menu_view.h"
 
 namespace nuvaro::ui {
@@ -56,9 +58,8 @@ CMainFrame::CMainFrame(core::ApplicationCore& core, std::vector<CSDIDocTemplate>
   if (auto* guide = qobject_cast<CGuideMenuView*>(View(kGuideViewClass))) {
     connect(guide, &CGuideMenuView::readingActivated, this, &CMainFrame::ActivateReading);
   }
-  if (QWidget* board = View(kBoardViewClass);
-      board != nullptr && board->metaObject()->indexOfSignal("frameCommand(int)") >= 0) {
-    connect(board, SIGNAL(frameCommand(int)), this, SLOT(OnBoardRequest(int)));
+  if (CNuvaroScrollView* board = Board()) {
+    connect(board, &CNuvaroScrollView::frameCommand, this, &CMainFrame::OnBoardRequest);
   }
 
   // The opening screen: the guide menu under the brand bar; the board's bars and the
@@ -140,13 +141,11 @@ void CMainFrame::OnBoardRequest(int command) {
   }
 }
 
+CNuvaroScrollView* CMainFrame::Board() const { return qobject_cast<CNuvaroScrollView*>(View(kBoardViewClass)); }
+
 bool CMainFrame::ForwardToBoard(int command) {
-  QWidget* board = View(kBoardViewClass);
-  if (board == nullptr) return false;
-  bool handled = false;
-  QMetaObject::invokeMethod(board, "HandleCommand", Qt::DirectConnection, Q_RETURN_ARG(bool, handled),
-                            Q_ARG(int, command));
-  return handled;
+  CNuvaroScrollView* board = Board();
+  return board != nullptr && board->HandleCommand(command);
 }
 
 void CMainFrame::ActivateReading(const core::ReadingActivation& activation) {
@@ -174,13 +173,13 @@ void CMainFrame::ReturnToGuideMenu() {
 }
 
 void CMainFrame::SwitchBalloonsOff() {
-  core::CFace& face = core_.Document().Face();
-  // The board hides its balloon windows with its own "だまる"; the flags are cleared
-  // here as well, so they are off even when the board has no other face.
-  ForwardToBoard(kCommandQuiet);
-  face.SetSpeaking(false);
-  face.whispering = 0;
-  emit balloonsSwitchedOff();
+  if (CNuvaroScrollView* board = Board()) {
+    board->SwitchBalloonsOff();
+  } else {
+    core::CFace& face = core_.Document().Face();
+    face.SetSpeaking(false);
+    face.whispering = 0;
+  }
 }
 
 void CMainFrame::ShowInformationMenu() {
@@ -240,11 +239,13 @@ void CMainFrame::CentreOnDesktop() {
 void CMainFrame::showEvent(QShowEvent* event) {
   CSDIFrameWnd::showEvent(event);
   if (!entryBarPlaced_ && !event->spontaneous()) {
-    // Now that the window manager has framed the window, centre it and float the
-    // member-list bar beside it once; afterwards both stay where the user puts them.
+    // Once the window system has framed the window, centre it and float the member-list
+    // bar beside it, once; afterwards both stay where the user puts them.
     entryBarPlaced_ = true;
-    CentreOnDesktop();
-    PlaceEntryBar();
+    QTimer::singleShot(0, this, [this] {
+      CentreOnDesktop();
+      PlaceEntryBar();
+    });
   }
 }
 

@@ -27,6 +27,7 @@ struct ReadingActivation;
 namespace nuvaro::ui {
 
 class CBrandMenuToolbar;
+class CNuvaroScrollView;
 class CNuvaroMenuToolbar;
 class CNuvaroVertToolbar;
 
@@ -50,6 +51,8 @@ class CMainFrame : public CSDIFrameWnd {
   CNuvaroMenuToolbar* MenuBar() const { return menuBar_; }
   CNuvaroVertToolbar* BoardToolbar() const { return boardToolbar_; }
   QWidget* EntryBar() const { return entryBar_; }
+  // The board view (nullptr when the board template made something else).
+  CNuvaroScrollView* Board() const;
 
   // Whether each bar is meant to be shown (independent of the frame being on screen).
   bool IsBrandBarShown() const;
@@ -88,10 +91,6 @@ class CMainFrame : public CSDIFrameWnd {
  public slots:
   // What the board view asks of the frame (1009: show the member-list bar).
   void OnBoardRequest(int command);
-
- signals:
-  // The board view was told to switch its balloons off.
-  void balloonsSwitchedOff();
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -1,19 +1,32 @@
 #include "ui/frame/sdi_frame_wnd.h"
 
-#include <QStackedWidget>
+#include <QLayout>
+#include <QResizeEvent>
 
 namespace nuvaro::ui {
 
-CSDIFrameWnd::CSDIFrameWnd(QWidget* parent) : QMainWindow(parent), stack_(new QStackedWidget(this)) {
-  setCentralWidget(stack_);
+// The client area under the bars: the active view fills it.
+class CSDIFrameWnd::ViewArea : public QWidget {
+ public:
+  explicit ViewArea(QWidget* parent) : QWidget(parent) {}
+  QWidget* active = nullptr;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override {
+    if (active != nullptr) active->setGeometry(rect());
+    QWidget::resizeEvent(event);
+  }
+};
+
+CSDIFrameWnd::CSDIFrameWnd(QWidget* parent) : QMainWindow(parent), area_(new ViewArea(this)) {
+  setCentralWidget(area_);
 }
 
 void CSDIFrameWnd::CreateViews(std::vector<CSDIDocTemplate> templates) {
   for (CSDIDocTemplate& docTemplate : templates) {
-    QWidget* view = docTemplate.createView ? docTemplate.createView(stack_) : nullptr;
-    if (view == nullptr) view = new QWidget(stack_);
+    QWidget* view = docTemplate.createView ? docTemplate.createView(area_) : nullptr;
+    if (view == nullptr) view = new QWidget(area_);
     view->hide();
-    stack_->addWidget(view);
     views_.push_back({std::move(docTemplate), view});
   }
   if (!views_.empty()) ActivateView(views_.front().docTemplate.viewClass);
@@ -33,7 +46,9 @@ bool CSDIFrameWnd::ActivateView(const QString& viewClass) {
   if (active_ >= 0) views_[static_cast<std::size_t>(active_)].view->hide();
   active_ = index;
   QWidget* view = views_[static_cast<std::size_t>(index)].view;
-  stack_->setCurrentWidget(view);
+  if (layout() != nullptr) layout()->activate();
+  area_->active = view;
+  view->setGeometry(area_->rect());
   view->show();
   view->setFocus();
   emit viewActivated(viewClass);

@@ -9,7 +9,6 @@
 #include <functional>
 #include <vector>
 
-class QStackedWidget;
 
 namespace nuvaro::ui {
 
@@ -30,7 +29,9 @@ class CSDIFrameWnd : public QMainWindow {
   void CreateViews(std::vector<CSDIDocTemplate> templates);
 
   // Shows the view of the given class: nothing happens when it is already the active
-  // one; false when no template has that view class.
+  // one; false when no template has that view class. The frame's layout is settled
+  // first, so the view meets its final size when it appears; hidden views are not
+  // resized.
   bool ActivateView(const QString& viewClass);
 
   QWidget* ActiveView() const;
@@ -51,7 +52,8 @@ class CSDIFrameWnd : public QMainWindow {
   };
   int FindTemplate(const QString& viewClass) const;
 
-  QStackedWidget* stack_;
+  class ViewArea;
+  ViewArea* area_;
   std::vector<RegisteredView> views_;
   int active_ = -1;
 };
