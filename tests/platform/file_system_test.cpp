@@ -51,6 +51,7 @@ TEST(WriteWholeFileSafely, LeavesNoTemporaryFilesAndKeepsPermissions) {
 TEST(ReadWholeFile, MissingFileAndBinaryBytes) {
   TempDir dir;
   EXPECT_FALSE(ReadWholeFile(dir.File("missing")).has_value());
+  EXPECT_FALSE(ReadWholeFile(dir.Path().string()).has_value());  // a folder is not a file
   const std::string bytes("a\0b\r\n\x95\x5C", 7);
   dir.Write("bin", bytes);
   EXPECT_EQ(ReadWholeFile(dir.File("bin")), bytes);

@@ -14,9 +14,16 @@
 namespace nuvaro::platform {
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
+  // Only regular files: a folder opens as a stream on Linux but fails on the first read.
+  if (!FileExists(path)) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string bytes;
+  try {
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  } catch (const std::ios_base::failure&) {
+    return std::nullopt;
+  }
   if (in.bad()) return std::nullopt;
   return bytes;
 }
