@@ -18,7 +18,9 @@ QRect ToQRect(const board::Rect& rect) { return QRect(rect.left, rect.top, rect.
 }  // namespace
 
 CBalloonWnd::CBalloonWnd(QWidget* owner)
-    : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus | Qt::NoDropShadowWindowHint) {
+    : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus | Qt::NoDropShadowWindowHint |
+                         Qt::WindowTransparentForInput) {
+  // Clicks go through a balloon to whatever it covers (a face, a plate, a button).
   setAttribute(Qt::WA_ShowWithoutActivating);
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setFocusPolicy(Qt::NoFocus);

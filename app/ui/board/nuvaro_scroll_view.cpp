@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <algorithm>
+
 #include "board/balloon_geometry.h"
 #include "board/balloon_window.h"
 #include "board/board_commands.h"
@@ -297,7 +299,22 @@ void CNuvaroScrollView::hideEvent(QHideEvent* event) {
 void CNuvaroScrollView::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   document_.OnBoardSize(width(), height());
+  KeepTrashBoxInView();
   Redraw();
+}
+
+void CNuvaroScrollView::KeepTrashBoxInView() {
+  core::TrashBox& trash = document_.Trash();
+  if (!trash.placed) return;
+  // Until the user moves it, the trash box keeps to its corner: the frame settles its
+  // bars around the board after the first sizes, and a smaller window must not hide
+  // it. A trash box the user placed stays, but never leaves the board.
+  if (!trashMovedByUser_) {
+    trash.PlaceInCorner(width(), height());
+    return;
+  }
+  trash.topLeft.x = std::clamp(trash.topLeft.x, 0, std::max(width() - core::kTrashBoxSize, 0));
+  trash.topLeft.y = std::clamp(trash.topLeft.y, 0, std::max(height() - core::kTrashBoxSize, 0));
 }
 
 // ---------------------------------------------------------------- drawing
@@ -452,6 +469,8 @@ void CNuvaroScrollView::mouseReleaseEvent(QMouseEvent* event) {
     face.SetSpeaking(true);
   } else {
     trash.MoveTo(ToBoard(point), ToBoard(grabOffset_));
+    trashMovedByUser_ = true;
+    KeepTrashBoxInView();
   }
   Redraw();
 }

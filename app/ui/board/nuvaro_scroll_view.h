@@ -44,8 +44,8 @@ class CNuvaroScrollView : public QWidget {
   // chosen, 0 otherwise. Replaceable so that tests never wait for a click.
   using PopupMenuRunner = std::function<int(QWidget* parent, const QString& entry, int command, QPoint globalPos)>;
 
-  // Sets the board up: the user's face, the trash box (placed on the first size event),
-  // drops accepted.
+  // Sets the board up: the user's face, the trash box (in the bottom-right corner from
+  // the first size event on, until the user moves it), drops accepted.
   CNuvaroScrollView(core::CNuvaroDoc& document, core::PluginHost& plugins, const core::EngineBinding& engine,
                     QWidget* parent = nullptr);
   ~CNuvaroScrollView() override;
@@ -105,6 +105,7 @@ class CNuvaroScrollView : public QWidget {
   void SyncWindows();
   void LayOutBalloons();
   void HideAllBalloons();
+  void KeepTrashBoxInView();
   // Computes every whisper and lets the faces speak.
   void Whisper();
   void OpenReading(int faceId);
@@ -128,6 +129,7 @@ class CNuvaroScrollView : public QWidget {
   QPoint grabOffset_;
   int contextIndex_ = 0;  // the face whose menu was opened last
   bool hasWhispered_ = false;
+  bool trashMovedByUser_ = false;
   PopupMenuRunner runPopupMenu_;
 };
 

@@ -174,11 +174,30 @@ class NuvaroScrollViewTest : public QObject {
     QVERIFY(view_->SelfLabel()->text().isEmpty());
     QVERIFY(view_->HintText().contains(QString::fromUtf8("この顔の上にドラッグ")));
 
-    // A later size keeps the user centred and the trash box where it was placed.
+    // A later size keeps the user centred, and the trash box in its corner while the
+    // user has not moved it.
     view_->resize(700, 500);
     QCOMPARE(Face().Entry(0).face, Rect(300, 200));
-    QCOMPARE(document_->Trash().topLeft, (core::BoardPoint{732, 532}));
+    QCOMPARE(document_->Trash().topLeft, (core::BoardPoint{632, 432}));
     QCOMPARE(view_->NamePlate(0)->pos(), QPoint(300, 300));
+  }
+
+  void TrashBoxTheUserPlacedStaysOnTheBoard() {
+    QTest::mousePress(view_.get(), Qt::LeftButton, Qt::NoModifier, QPoint(740, 540));
+    QTest::mouseRelease(view_.get(), Qt::LeftButton, Qt::NoModifier, QPoint(408, 208));
+    QCOMPARE(document_->Trash().topLeft, (core::BoardPoint{400, 200}));
+    view_->resize(900, 700);
+    QCOMPARE(document_->Trash().topLeft, (core::BoardPoint{400, 200}));
+    // A smaller board pulls it back inside.
+    view_->resize(420, 240);
+    QCOMPARE(document_->Trash().topLeft, (core::BoardPoint{420 - 58, 240 - 58}));
+    // Let go beyond the board's edge, it stays on the board.
+    view_->resize(800, 600);
+    QTest::mousePress(view_.get(), Qt::LeftButton, Qt::NoModifier, QPoint(400, 200));
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(-300, -40), QPointF(-300, -40), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(view_.get(), &release);
+    QCOMPARE(document_->Trash().topLeft, (core::BoardPoint{0, 0}));
   }
 
   void FirstDropNamesTheUserOnly() {
