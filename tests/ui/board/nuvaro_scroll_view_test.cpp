@@ -529,25 +529,6 @@ class NuvaroScrollViewTest : public QObject {
     QVERIFY(!view_->Balloon(1)->isVisible());
   }
 
-  void ReadingsFollowTheActiveChoice() {
-    ChooseReading(0);
-    NameTheUser();
-    DropMember(view_.get(), {600, 150}, "南瓜 花子,女,20");
-    view_->HandleCommand(kBoardCommandWhisper);
-    const std::string first = view_->Balloon(1)->TextCp932();
-    int entries = 0;
-    for (const auto& item : readings_) entries += item.hasEntry ? 1 : 0;
-    QVERIFY(entries >= 2);
-    // Another reading gives the same pair another whisper.
-    bool changed = false;
-    for (int entry = 1; entry < entries && !changed; ++entry) {
-      ChooseReading(entry);
-      view_->HandleCommand(kBoardCommandWhisper);
-      changed = view_->Balloon(1)->TextCp932() != first;
-    }
-    QVERIFY(changed);
-  }
-
   void NamePlateClickOpensTheReadingAndKeepsTheWhispers() {
     ChooseReading(0);
     QSignalSpy reading(view_.get(), &CNuvaroScrollView::readingRequested);

@@ -124,28 +124,6 @@ class EntryToolbarTest : public QObject {
     QCOMPARE(bar_->Page(0)->rowCount(), 0);
   }
 
-  void ButtonsCarryTheirTips() {
-    MakeBar();
-    struct Row {
-      CEntryToolbar::Button button;
-      const char* caption;
-      const char* tip;
-    };
-    const Row rows[] = {
-        {CEntryToolbar::Button::Register, "登録", "新規メンバーを登録します。"},
-        {CEntryToolbar::Button::Correct, "修正", "選択されたメンバーを修正します。"},
-        {CEntryToolbar::Button::Delete, "削除", "選択されたメンバーを削除します。"},
-        {CEntryToolbar::Button::Close, "閉じる",
-         "名前リストを閉じます。\n右側のツールバーの[名前一覧]ボタンをクリックすると表示されます。"},
-        {CEntryToolbar::Button::Import, "ﾘｽﾄ読込", "名前リストを読込みます。\n<csv形式>（例）桃 太郎,男,30"},
-        {CEntryToolbar::Button::Export, "ﾘｽﾄ保存", "名前リストを保存します。\n<csv形式>（例）南瓜 花子,男,30"},
-    };
-    for (const Row& row : rows) {
-      QCOMPARE(bar_->ButtonOf(row.button)->text(), QString::fromUtf8(row.caption));
-      QCOMPARE(bar_->ButtonOf(row.button)->toolTip(), QString::fromUtf8(row.tip));
-    }
-  }
-
   void RegisterInsertsAboveTheFirstSelectedRowAndWritesTheFile() {
     folder_->Write("friend.lst", ListBytes({"桃 太郎,男,30", "南瓜 花子,女,20", "栗 次郎,男,40"}));
     MakeBar();
@@ -185,16 +163,6 @@ class EntryToolbarTest : public QObject {
     QCOMPARE(sink_->Texts(), std::vector<std::string>{"姓と名を入力してください。"});
     QCOMPARE(bar_->Page(0)->rowCount(), 0);
     QVERIFY(!QFile::exists(QString::fromStdString(folder_->File("friend.lst"))));
-  }
-
-  void RegisterActsOnTheCurrentPage() {
-    MakeBar();
-    bar_->SetCurrentPageIndex(3);
-    dialogAnswers_.push_back(Form("桃", "太郎", 0, "30"));
-    bar_->Register();
-    QCOMPARE(bar_->Page(3)->rowCount(), 1);
-    QCOMPARE(folder_->Read("business.lst"), ListBytes({"桃 太郎,男,30"}));
-    QCOMPARE(bar_->Page(0)->rowCount(), 0);
   }
 
   void CorrectFillsTheDialogFromTheSelectedRow_data() {
