@@ -1,6 +1,6 @@
 // The reading tables of the plug-ins: 23 entries indexed by ReadingIndex, entry 0 the
 // table's heading, entries 11 to 14 and 16 to 20 empty. The texts themselves are
-// generated from the UTF-8 files under texts/ as CP932 (see text_table_generator.cpp).
+// generated from the UTF-8 files under texts/ as CP932 (tools/cp932_texts).
 #pragma once
 
 #include <cstddef>
