@@ -1,8 +1,11 @@
 #include "ui/guide/guide_menu_view.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
+
+#include <algorithm>
 
 #include "core/companion_launcher.h"
 #include "core/face.h"
@@ -25,6 +28,13 @@ const QColor kEntryTextColour(51, 51, 204);
 const QColor kFixedEntryTextColour(102, 102, 255);
 const QColor kViewTopColour(255, 252, 246);
 const QColor kViewBottomColour(255, 242, 224);
+
+const QColor kPromptColour(150, 110, 90);
+
+// A line above the columns that tells a newcomer what to do.
+constexpr char kPromptText[] = "知りたいことを選んでください。";
+constexpr int kPromptPixelHeight = 16;
+constexpr int kPromptTop = 14;
 
 constexpr char kFixedEntryText[] = "=>ヌヴァロ君を使った具体的な悩みの解決方法！！";
 constexpr char kFixedEntryTip[] = "ヌヴァロ君を使って具体的な問題解決の方法を説明します。";
@@ -87,6 +97,7 @@ void CGuideMenuView::BuildMenu() {
     button->SetTextColour(kEntryTextColour);
     button->setCursor(hand);
     button->SetCommand(item.commandNumber, this);
+    MakeKeyboardLink(button, kEntryTextColour);
     button->move(row.ButtonTopLeft());
     button->resize(button->sizeHint());
     auto* pictureWindow = new QLabel(form_);
@@ -102,6 +113,7 @@ void CGuideMenuView::BuildMenu() {
   fixedEntry_->SetTextColour(kFixedEntryTextColour);
   fixedEntry_->setCursor(hand);
   fixedEntry_->SetCommand(kGuideNavigatorCommand, this);
+  MakeKeyboardLink(fixedEntry_, kFixedEntryTextColour);
   const QRect line = geometry_.fixedEntryLine;
   fixedEntry_->setGeometry(line.x(), line.y(), std::min(fixedEntry_->sizeHint().width(), line.width()),
                            std::max(fixedEntry_->sizeHint().height(), line.height()));
@@ -121,6 +133,54 @@ bool CGuideMenuView::OnCommand(int command) {
       return true;
   }
   return false;
+}
+
+void CGuideMenuView::MakeKeyboardLink(CLinkLabel* link, const QColor& textColour) {
+  link->setFocusPolicy(Qt::StrongFocus);
+  link->setProperty("linkTextColour", textColour);
+  link->installEventFilter(this);
+}
+
+std::vector<CLinkLabel*> CGuideMenuView::Links() const {
+  std::vector<CLinkLabel*> links;
+  for (const EntryPair& pair : entries_) {
+    if (pair.picture != nullptr) links.push_back(pair.label);
+  }
+  if (fixedEntry_ != nullptr) links.push_back(fixedEntry_);
+  return links;
+}
+
+bool CGuideMenuView::eventFilter(QObject* watched, QEvent* event) {
+  auto* link = qobject_cast<CLinkLabel*>(watched);
+  if (link == nullptr) return QWidget::eventFilter(watched, event);
+  switch (event->type()) {
+    case QEvent::FocusIn:
+      link->SetTextColour(link->HoverColour());
+      break;
+    case QEvent::FocusOut:
+      link->SetTextColour(link->property("linkTextColour").value<QColor>());
+      break;
+    case QEvent::KeyPress: {
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        if (link->CommandIdentifier()) OnCommand(*link->CommandIdentifier());
+        return true;
+      }
+      if (key == Qt::Key_Down || key == Qt::Key_Up) {
+        std::vector<CLinkLabel*> links = Links();
+        auto at = std::find(links.begin(), links.end(), link);
+        if (at == links.end()) break;
+        std::ptrdiff_t index = at - links.begin() + (key == Qt::Key_Down ? 1 : -1);
+        const auto count = static_cast<std::ptrdiff_t>(links.size());
+        links[static_cast<std::size_t>((index + count) % count)]->setFocus(Qt::TabFocusReason);
+        return true;
+      }
+      break;
+    }
+    default:
+      break;
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 bool CGuideMenuView::event(QEvent* event) {
@@ -149,6 +209,19 @@ void CGuideMenuView::paintEvent(QPaintEvent*) {
   fill.setColorAt(0, kViewTopColour);
   fill.setColorAt(1, kViewBottomColour);
   painter.fillRect(rect(), fill);
+
+  // The prompt over the left column, and a thin rule under it across both columns.
+  const QPoint origin = form_->pos();
+  QFont prompt(guideFontName_);
+  prompt.setPixelSize(kPromptPixelHeight);
+  painter.setFont(prompt);
+  painter.setPen(kPromptColour);
+  const QRect promptRect(origin.x() + geometry_.leftColumn.left(), origin.y() + kPromptTop,
+                         geometry_.rightColumn.right() - geometry_.leftColumn.left(), kPromptPixelHeight + 4);
+  painter.drawText(promptRect, Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(kPromptText));
+  painter.setPen(QColor(236, 206, 176));
+  const int ruleY = origin.y() + geometry_.leftColumn.top() - 8;
+  painter.drawLine(promptRect.left(), ruleY, promptRect.right(), ruleY);
 }
 
 }  // namespace nuvaro::ui

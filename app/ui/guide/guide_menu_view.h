@@ -63,11 +63,16 @@ class CGuideMenuView : public QWidget {
 
  protected:
   bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:
   CLinkLabel* MakeLabel(const QString& text, int pixelHeight);
+  // Lets the keyboard reach a link: Tab and the arrow keys move between the links, Enter
+  // and Space choose one; the focused link shows its hover colour.
+  void MakeKeyboardLink(CLinkLabel* link, const QColor& textColour);
+  std::vector<CLinkLabel*> Links() const;
   void ClearEntries();
   void CentreForm();
 

@@ -288,6 +288,38 @@ class GuideMenuViewTest : public QObject {
     QCOMPARE(platform::QStringFromCp932(activation.percentageLabel), U("実践度"));
   }
 
+  void theKeyboardReachesEveryLink() {
+    GuideBench bench;
+    bench.folder.CopyDeliveredPlugins();
+    QVERIFY(bench.Load());
+    bench.Build();
+    bench.view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(bench.view.get()));
+    std::vector<int> chosen;
+    QObject::connect(bench.view.get(), &CGuideMenuView::readingActivated,
+                     [&](const core::ReadingActivation&) { chosen.push_back(bench.face.activeEvent); });
+    CLinkLabel* first = bench.view->Entries()[1].label;
+    first->setFocus();
+    QTRY_VERIFY(first->hasFocus());
+    // The focused link shows its hover colour; the others keep theirs.
+    QCOMPARE(first->TextColour(), first->HoverColour());
+    QTest::keyClick(first, Qt::Key_Down);
+    CLinkLabel* second = bench.view->Entries()[2].label;
+    QVERIFY(second->hasFocus());
+    QCOMPARE(first->TextColour(), QColor(51, 51, 204));
+    // Up from the first link wraps round to the fixed entry, past the headings.
+    QTest::keyClick(second, Qt::Key_Up);
+    QTest::keyClick(first, Qt::Key_Up);
+    QVERIFY(bench.view->FixedEntry()->hasFocus());
+    QTest::keyClick(bench.view->FixedEntry(), Qt::Key_Down);
+    QVERIFY(first->hasFocus());
+    QTest::keyClick(first, Qt::Key_Down);
+    QTest::keyClick(second, Qt::Key_Return);
+    QCOMPARE(chosen, std::vector<int>{2});
+    QTest::keyClick(second, Qt::Key_Space);
+    QCOMPARE(chosen, (std::vector<int>{2, 2}));
+  }
+
   void otherCommandsAreLeftToTheFrame() {
     GuideBench bench;
     bench.folder.CopyDeliveredPlugins();
