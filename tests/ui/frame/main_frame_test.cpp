@@ -318,13 +318,6 @@ class MainFrameTest : public QObject {
     QVERIFY(!bench.frame->isVisible());
   }
 
-  void unknownCommandsAreNotTheFrames() {
-    FrameBench bench;
-    for (int command : {0, 1, 1000, 1011, 36867, 99999}) QVERIFY(!bench.frame->OnCommand(command));
-    QVERIFY(bench.frame->isHidden() || bench.frame->isVisible());
-    QCOMPARE(bench.frame->windowTitle(), U("ガイドメニュー"));
-  }
-
   void viewSwitching() {
     FrameBench bench;
     QSignalSpy switched(bench.frame.get(), &CSDIFrameWnd::viewActivated);
