@@ -129,8 +129,8 @@ Point PlaceBalloon(const BalloonLayout& layout, Point anchor, const Rect& screen
     case 8: topLeft = {anchor.x, anchor.y - wh / 2 - 10}; break;
     default: topLeft = {anchor.x, anchor.y - wh / 2 + 10}; break;  // 10
   }
-  topLeft.x = std::max(topLeft.x, 0);
-  topLeft.y = std::max(topLeft.y, 0);
+  topLeft.x = std::max(topLeft.x, screen.left);
+  topLeft.y = std::max(topLeft.y, screen.top);
   if (topLeft.x + ww > screen.right) topLeft.x = screen.right - ww;
   if (topLeft.y + wh > screen.bottom) topLeft.y = screen.bottom - wh;
   return topLeft;

@@ -63,8 +63,8 @@ std::optional<BalloonLayout> LayOutBalloon(int shapeType, int textBytes, int byt
                                            int spaceHeight);
 
 // Top-left of the window so that the pointer's tip lies on the anchor, then kept on the
-// screen (a negative coordinate becomes 0; a window passing the right or bottom edge is
-// moved back to end exactly at it).
+// screen (a coordinate before the screen's left or top edge moves onto it; a window
+// passing the right or bottom edge is moved back to end exactly at it).
 Point PlaceBalloon(const BalloonLayout& layout, Point anchor, const Rect& screen);
 
 }  // namespace nuvaro::board

@@ -111,6 +111,8 @@ TEST(PlaceBalloon, TipOnTheAnchorThenKeptOnScreen) {
   }
   auto layout = LayOutBalloon(2, 30, 16, 6, 12);
   EXPECT_EQ(PlaceBalloon(*layout, {5, 5}, screen), (Point{0, 0}));
+  // A second screen to the right of the first keeps the balloon on itself.
+  EXPECT_EQ(PlaceBalloon(*layout, {1605, 5}, Rect{1600, 0, 2400, 600}), (Point{1600, 0}));
   auto right = LayOutBalloon(8, 30, 16, 6, 12);
   const Point pushed = PlaceBalloon(*right, {790, 595}, screen);
   EXPECT_EQ(pushed.x + right->width, 800);
