@@ -11,11 +11,6 @@ const std::vector<FontSubstitution>& FontSubstitutionTable() {
       {QString::fromUtf8("ＭＳ ゴシック"), {"IPAGothic", "IPAexGothic"}},
       {QString::fromUtf8("ＭＳ Ｐゴシック"), {"IPAPGothic", "IPAexGothic"}},
       {QString::fromUtf8("ＭＳ Ｐ明朝"), {"IPAPMincho", "IPAexMincho"}},
-      // The same faces under the Latin names a hand-edited nuvaro.ini may hold.
-      {"MS Mincho", {"IPAMincho", "IPAexMincho"}},
-      {"MS Gothic", {"IPAGothic", "IPAexGothic"}},
-      {"MS PGothic", {"IPAPGothic", "IPAexGothic"}},
-      {"MS PMincho", {"IPAPMincho", "IPAexMincho"}},
       {"Times New Roman", {"Liberation Serif"}},
   };
   return table;

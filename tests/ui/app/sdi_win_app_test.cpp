@@ -149,7 +149,6 @@ class SdiWinAppTest : public QObject {
     QTest::newRow("gothic") << U("ＭＳ ゴシック") << "IPAGothic";
     QTest::newRow("proportional gothic") << U("ＭＳ Ｐゴシック") << "IPAPGothic";
     QTest::newRow("proportional mincho") << U("ＭＳ Ｐ明朝") << "IPAPMincho";
-    QTest::newRow("Latin name of the gothic") << "MS Gothic" << "IPAGothic";
     QTest::newRow("serif") << "Times New Roman" << "Liberation Serif";
   }
   void theSystemFontNamesFindInstalledFonts() {
