@@ -111,7 +111,7 @@ class Reader {
     }
     if (!tables_.empty()) {
       for (const Table& table : tables_) {
-        out << "\ninline constexpr ReadingTable " << table.name << " = {{\n";
+        out << "\ninline constexpr ::nuvaro::plugins::ReadingTable " << table.name << " = {{\n";
         for (int index = 0; index < kTableSize; ++index) {
           auto found = table.entries.find(index);
           out << "    {" << index << ", " << Literal(found == table.entries.end() ? "" : found->second.cp932)
@@ -119,9 +119,9 @@ class Reader {
         }
         out << "}};\n";
       }
-      out << "\n// Every text and table above, by name.\ninline constexpr NamedText kTexts[] = {\n";
+      out << "\n// Every text and table above, by name.\ninline constexpr ::nuvaro::plugins::NamedText kTexts[] = {\n";
       for (const auto& [name, text] : scalarOrder_) out << "    {\"" << name << "\", " << name << "},\n";
-      out << "};\ninline constexpr NamedTable kTables[] = {\n";
+      out << "};\ninline constexpr ::nuvaro::plugins::NamedTable kTables[] = {\n";
       for (const Table& table : tables_) out << "    {\"" << table.name << "\", &" << table.name << "},\n";
       out << "};\n";
     }
