@@ -2,6 +2,8 @@
 // other than help and "メニュー" belong to the board view, which the frame forwards them to.
 #pragma once
 
+#include "board/board_commands.h"
+
 namespace nuvaro::ui {
 
 // Brand bar.
@@ -15,16 +17,16 @@ inline constexpr int kCommandSolveProblem = 36878;// "具体的な悩みの解�
 
 // Menu bar and board toolbar.
 inline constexpr int kCommandBack = 36879;        // "戻る"
-inline constexpr int kCommandMenu = 36866;        // "メニュー"
-inline constexpr int kCommandHelp = 57670;        // "？使い方"
+inline constexpr int kCommandMenu = kBoardCommandMenu;  // "メニュー"
+inline constexpr int kCommandHelp = kBoardCommandHelp;  // "？使い方"
 
-// Board toolbar buttons handled by the board view.
-inline constexpr int kCommandNameEntry = 1009;    // "名前入力"
-inline constexpr int kCommandWhisper = 1010;      // "ヌヴァロ"
-inline constexpr int kCommandQuiet = 1011;        // "だまる"
-inline constexpr int kCommandClearAll = 1012;     // "全消去"
-inline constexpr int kCommandPercentage = 1013;   // "愛情度" (caption from the active reading)
-inline constexpr int kCommandCalendar = 1014;     // "カレンダ"
+// Board toolbar buttons handled by the board view (their numbers live with the board).
+inline constexpr int kCommandNameEntry = kBoardCommandNameEntry;
+inline constexpr int kCommandWhisper = kBoardCommandWhisper;
+inline constexpr int kCommandQuiet = kBoardCommandQuiet;
+inline constexpr int kCommandClearAll = kBoardCommandClearAll;
+inline constexpr int kCommandPercentage = kBoardCommandPercentage;  // caption from the active reading
+inline constexpr int kCommandCalendar = kBoardCommandCalendar;
 
 // Registered views (document templates).
 inline constexpr int kGuideMenuTemplate = 128;

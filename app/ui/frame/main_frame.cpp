@@ -9,6 +9,9 @@
 
 #include "core/application_core.h"
 #include "core/guide_menu_model.h"
+#include "board/board_texts.h"
+#include "core/core_texts.h"
+#include "platform/core/message_sink.h"
 #include "platform/qt/text_conversion.h"
 #include "ui/controls/hover_button.h"
 #include "ui/frame/brand_menu_toolbar.h"
@@ -60,6 +63,7 @@ CMainFrame::CMainFrame(core::ApplicationCore& core, std::vector<CSDIDocTemplate>
   }
   if (CNuvaroScrollView* board = Board()) {
     connect(board, &CNuvaroScrollView::frameCommand, this, &CMainFrame::OnBoardRequest);
+    connect(board, &CNuvaroScrollView::readingRequested, this, [this](int) { TellNotAvailableYet(); });
   }
 
   // The opening screen: the guide menu under the brand bar; the board's bars and the
@@ -136,9 +140,19 @@ void CMainFrame::OnBoardRequest(int command) {
     case kCommandHelp:
       OnCommand(command);
       break;
+    case kCommandPercentage:
+    case kCommandCalendar:
+      TellNotAvailableYet();
+      break;
     default:
       break;
   }
+}
+
+// The chart, the calendar and the detail dialog are not part of the program yet: say so
+// rather than letting the button do nothing.
+void CMainFrame::TellNotAvailableYet() {
+  platform::ShowMessageBox(this, board_texts::kNotAvailableYet, core::texts::kApplicationTitle);
 }
 
 CNuvaroScrollView* CMainFrame::Board() const { return qobject_cast<CNuvaroScrollView*>(View(kBoardViewClass)); }

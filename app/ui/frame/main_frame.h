@@ -91,6 +91,7 @@ class CMainFrame : public CSDIFrameWnd {
  public slots:
   // What the board view asks of the frame (1009: show the member-list bar).
   void OnBoardRequest(int command);
+  void TellNotAvailableYet();
 
  protected:
   void showEvent(QShowEvent* event) override;

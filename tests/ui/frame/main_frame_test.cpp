@@ -275,6 +275,12 @@ class MainFrameTest : public QObject {
     QTest::mouseClick(toolbar->Button(kCommandQuiet), Qt::LeftButton);
     QCOMPARE(bench.Face().whispering, 0);
     QCOMPARE(bench.frame->ActiveViewClass(), QString("CNuvaroScrollView"));
+    // The chart and the calendar are not built yet: the user is told so, not left waiting.
+    bench.sink.Clear();
+    QTest::mouseClick(toolbar->Button(kCommandPercentage), Qt::LeftButton);
+    QTest::mouseClick(toolbar->Button(kCommandCalendar), Qt::LeftButton);
+    QCOMPARE(bench.sink.Texts(), (std::vector<std::string>{"この機能は、まだご利用いただけません。",
+                                                           "この機能は、まだご利用いただけません。"}));
   }
 
   void theInformationMenu() {
