@@ -18,7 +18,7 @@ using testing::Sjis;
 TEST(EngineBinding, MissingExportsStayEmptyAndAreNeverCalled) {
   testing::ProgramFolder folder;
   testing::RecordingMessageSink sink;
-  folder.CopyFixture("FakeEngine.so", "libNuvacalc.so");  // only entries 1, 7 and 9
+  folder.CopyFixture(NUVARO_CORE_FIXTURE_DIR, "FakeEngine.so", "libNuvacalc.so");  // only entries 1, 7 and 9
   EngineBinding engine;
   ASSERT_TRUE(engine.Bind());
   EXPECT_TRUE(sink.messages.empty()) << "a missing export is not reported";

@@ -19,7 +19,7 @@ class PluginFolderTest : public ::testing::Test {
 
   // Copies a fake plug-in ("A", "B", "S", "V", "Bare") into nvr/ under the given name.
   void AddFake(const std::string& fake, const std::string& asName) const {
-    folder.CopyFixture("Fake" + fake + ".nvr", "nvr/" + asName);
+    folder.CopyFixture(NUVARO_CORE_FIXTURE_DIR, "Fake" + fake + ".nvr", "nvr/" + asName);
   }
 
   // The calls logged by the fake plug-ins so far, one "<name>:<call>" each.

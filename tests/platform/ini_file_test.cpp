@@ -2,18 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
-#include "temp_dir.h"
+#include "program_folder.h"
 
 namespace nuvaro::platform {
 namespace {
 
 class IniFileTest : public ::testing::Test {
  protected:
-  void SetUp() override { setenv("NUVARO_PROGRAM_DIR", dir_.Path().c_str(), 1); }
-  void TearDown() override { unsetenv("NUVARO_PROGRAM_DIR"); }
-  testing::TempDir dir_;
+  testing::ProgramFolder dir_;
 };
 
 TEST_F(IniFileTest, LivesBesideTheProgram) {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "program_folder_fixture.h"
+#include "program_folder.h"
 #include "recording_message_sink.h"
 #include "ui/app/program_main.h"
 #include "ui/app/sdi_win_app.h"
@@ -33,7 +33,7 @@ class SdiWinAppTest : public QObject {
 
  private slots:
   void aGoodStart() {
-    testing::UiProgramFolder folder;
+    testing::ProgramFolder folder;
     folder.CopyEngine();
     folder.CopyDeliveredPlugins();
     testing::RecordingMessageSink sink;
@@ -85,7 +85,7 @@ class SdiWinAppTest : public QObject {
     QFETCH(int, setUp);
     QFETCH(QStringList, messages);
     QFETCH(bool, engineLoadedBeforeExit);
-    testing::UiProgramFolder folder;
+    testing::ProgramFolder folder;
     if (setUp >= 1) folder.CopyEngine();
     if (setUp == 0) folder.CopyDeliveredPlugins();
     if (setUp == 2) std::filesystem::create_directories(folder.Path() / "nvr");
@@ -123,7 +123,7 @@ class SdiWinAppTest : public QObject {
   }
 
   void aRunEndsWhenTheMainWindowCloses() {
-    testing::UiProgramFolder folder;
+    testing::ProgramFolder folder;
     folder.CopyEngine();
     folder.CopyDeliveredPlugins();
     testing::RecordingMessageSink sink;

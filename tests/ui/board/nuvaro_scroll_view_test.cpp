@@ -1,7 +1,7 @@
 // The whisper board on screen: set-up, drops of member texts, face and trash-box
 // dragging, the context menus, the board's commands, name plates and the balloons in
-// all twelve directions. The engine and the reading plug-ins are the real ones of the
-// program folder.
+// all twelve directions. The engine and the reading plug-ins are copies of the built
+// ones in a program folder of the test's own.
 #include <QApplication>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -24,9 +24,11 @@
 #include "core/nuvaro_doc.h"
 #include "core/plugin_host.h"
 #include "members/member_drag_data.h"
+#include "program_folder.h"
 #include "recording_message_sink.h"
 #include "test_text.h"
 
+using nuvaro::testing::ProgramFolder;
 using nuvaro::testing::RecordingMessageSink;
 using nuvaro::testing::Sjis;
 using nuvaro::testing::Utf8;
@@ -92,6 +94,7 @@ const DirectionCase kDirections[] = {
 class NuvaroScrollViewTest : public QObject {
   Q_OBJECT
 
+  std::unique_ptr<ProgramFolder> folder_;
   std::unique_ptr<RecordingMessageSink> sink_;
   core::EngineBinding engine_;
   core::PluginHost plugins_;
@@ -124,9 +127,10 @@ class NuvaroScrollViewTest : public QObject {
 
  private slots:
   void initTestCase() {
-    const char* bin = std::getenv("NUVARO_BIN_DIR");
-    QVERIFY(bin != nullptr);
-    setenv("NUVARO_PROGRAM_DIR", bin, 1);
+    QVERIFY(std::getenv("NUVARO_BIN_DIR") != nullptr);
+    folder_ = std::make_unique<ProgramFolder>();
+    folder_->CopyEngine();
+    folder_->CopyDeliveredPlugins();
     sink_ = std::make_unique<RecordingMessageSink>();
     QVERIFY(engine_.Bind());
     QVERIFY(plugins_.Load());
@@ -138,6 +142,7 @@ class NuvaroScrollViewTest : public QObject {
     plugins_.Unload();
     engine_.Release();
     sink_.reset();
+    folder_.reset();
   }
 
   void init() {

@@ -11,7 +11,6 @@
 #include <QTest>
 
 #include <cstdlib>
-#include <filesystem>
 #include <memory>
 
 #include "board/balloon_window.h"
@@ -21,8 +20,8 @@
 #include "members/entry_toolbar.h"
 #include "members/member_drag_data.h"
 #include "members/member_list_page.h"
+#include "program_folder.h"
 #include "recording_message_sink.h"
-#include "temp_dir.h"
 #include "test_text.h"
 #include "ui/app/sdi_win_app.h"
 #include "ui/controls/hover_button.h"
@@ -34,7 +33,7 @@
 
 using nuvaro::testing::RecordingMessageSink;
 using nuvaro::testing::Sjis;
-using nuvaro::testing::TempDir;
+using nuvaro::testing::ProgramFolder;
 using nuvaro::testing::Utf8;
 using namespace nuvaro;
 using namespace nuvaro::ui;
@@ -74,7 +73,7 @@ void SaveScreenshot(const char* name) {
 class WhisperEndToEndTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<TempDir> folder_;
+  std::unique_ptr<ProgramFolder> folder_;
   std::unique_ptr<RecordingMessageSink> sink_;
   std::unique_ptr<CSDIWinApp> app_;
 
@@ -119,12 +118,10 @@ class WhisperEndToEndTest : public QObject {
  private slots:
   void init() {
     // A program folder of our own: the built engine and plug-ins, empty member lists.
-    const char* bin = std::getenv("NUVARO_BIN_DIR");
-    QVERIFY(bin != nullptr);
-    folder_ = std::make_unique<TempDir>();
-    std::filesystem::create_symlink(std::filesystem::path(bin) / "libNuvacalc.so", folder_->Path() / "libNuvacalc.so");
-    std::filesystem::create_directory_symlink(std::filesystem::path(bin) / "nvr", folder_->Path() / "nvr");
-    setenv("NUVARO_PROGRAM_DIR", folder_->Path().c_str(), 1);
+    QVERIFY(std::getenv("NUVARO_BIN_DIR") != nullptr);
+    folder_ = std::make_unique<ProgramFolder>();
+    folder_->CopyEngine();
+    folder_->CopyDeliveredPlugins();
     sink_ = std::make_unique<RecordingMessageSink>();
     app_ = std::make_unique<CSDIWinApp>();
     QVERIFY(app_->InitInstance());
@@ -134,7 +131,6 @@ class WhisperEndToEndTest : public QObject {
   void cleanup() {
     app_.reset();
     sink_.reset();
-    unsetenv("NUVARO_PROGRAM_DIR");
     folder_.reset();
   }
 

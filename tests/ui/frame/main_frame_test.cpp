@@ -20,7 +20,7 @@
 #include "core/application_core.h"
 #include "members/entry_toolbar.h"
 #include "platform/qt/text_conversion.h"
-#include "program_folder_fixture.h"
+#include "program_folder.h"
 #include "recording_message_sink.h"
 #include "test_text.h"
 #include "ui/controls/hover_button.h"
@@ -56,7 +56,7 @@ constexpr Bars kBoardBars{false, true, true, true};
 // A model over a program folder with the engine and the delivered plug-ins, and the
 // main frame on it with the guide menu, the board and the member-list bar.
 struct FrameBench {
-  testing::UiProgramFolder folder;
+  testing::ProgramFolder folder;
   testing::RecordingMessageSink sink;
   std::unique_ptr<core::ApplicationCore> core;
   std::unique_ptr<CMainFrame> frame;

@@ -15,7 +15,7 @@
 #include "core/font_settings.h"
 #include "core/plugin_host.h"
 #include "platform/qt/text_conversion.h"
-#include "program_folder_fixture.h"
+#include "program_folder.h"
 #include "recording_message_sink.h"
 #include "test_text.h"
 #include "ui/controls/link_label.h"
@@ -26,7 +26,7 @@
 using namespace nuvaro;
 using namespace nuvaro::ui;
 using testing::Sjis;
-using testing::UiProgramFolder;
+using testing::ProgramFolder;
 
 namespace {
 
@@ -64,7 +64,7 @@ core::FontSettings DefaultFonts() {
 
 // A program folder with chosen plug-ins loaded into a host, and a guide menu over it.
 struct GuideBench {
-  UiProgramFolder folder;
+  ProgramFolder folder;
   testing::RecordingMessageSink sink;
   core::PluginHost host;
   core::CFace face;
@@ -82,8 +82,6 @@ struct GuideBench {
     return ids;
   }
 };
-
-std::string TestPlugin(const char* name) { return std::string(NUVARO_GUIDE_TEST_PLUGIN_DIR) + "/" + name + ".nvr"; }
 
 core::GuideMenuItem Item(int group, bool startsGroup) {
   core::GuideMenuItem item;
@@ -216,7 +214,7 @@ class GuideMenuViewTest : public QObject {
   void aGroupSixPlugInBetweenTakesAnIdButNoRow() {
     GuideBench bench;
     bench.folder.CopyDeliveredPlugins();
-    bench.folder.CopyTestPlugin(TestPlugin("OwnFace"), "OwnFace.nvr");
+    bench.folder.CopyFixture(NUVARO_GUIDE_TEST_PLUGIN_DIR, "OwnFace.nvr", "nvr/OwnFace.nvr");
     QVERIFY(bench.Load());
     QCOMPARE(bench.host.FileNames()[2], std::string("OwnFace.nvr"));
     bench.Build();
@@ -234,7 +232,7 @@ class GuideMenuViewTest : public QObject {
   void aPlugInOfAnotherGroupSplitsARunIntoTwoHeadings() {
     GuideBench bench;
     bench.folder.CopyDeliveredPlugins();
-    bench.folder.CopyTestPlugin(TestPlugin("TacticDivider"), "MatchDivider.nvr");
+    bench.folder.CopyFixture(NUVARO_GUIDE_TEST_PLUGIN_DIR, "TacticDivider.nvr", "nvr/MatchDivider.nvr");
     QVERIFY(bench.Load());
     bench.Build();
     QStringList headings;
@@ -248,7 +246,7 @@ class GuideMenuViewTest : public QObject {
   void rebuildingStartsTheIdsAtOneAgain() {
     GuideBench bench;
     bench.folder.CopyDeliveredPlugins();
-    bench.folder.CopyTestPlugin(TestPlugin("OwnFace"), "OwnFace.nvr");
+    bench.folder.CopyFixture(NUVARO_GUIDE_TEST_PLUGIN_DIR, "OwnFace.nvr", "nvr/OwnFace.nvr");
     QVERIFY(bench.Load());
     bench.Build();
     for (int i = 0; i < bench.host.Count(); ++i) bench.host.SetEvent(90 + i, i);
@@ -323,7 +321,7 @@ class GuideMenuViewTest : public QObject {
   void otherCommandsAreLeftToTheFrame() {
     GuideBench bench;
     bench.folder.CopyDeliveredPlugins();
-    bench.folder.CopyTestPlugin(TestPlugin("OwnFace"), "OwnFace.nvr");
+    bench.folder.CopyFixture(NUVARO_GUIDE_TEST_PLUGIN_DIR, "OwnFace.nvr", "nvr/OwnFace.nvr");
     QVERIFY(bench.Load());
     bench.Build();
     int activations = 0;

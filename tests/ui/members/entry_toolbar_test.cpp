@@ -18,12 +18,14 @@
 #include "members/entry_toolbar.h"
 #include "members/member_drag_data.h"
 #include "members/member_list_page.h"
+#include "program_folder.h"
 #include "recording_message_sink.h"
 #include "temp_dir.h"
 #include "test_text.h"
 
 using nuvaro::testing::RecordingMessageSink;
 using nuvaro::testing::Sjis;
+using nuvaro::testing::ProgramFolder;
 using nuvaro::testing::TempDir;
 using nuvaro::testing::Utf8;
 using namespace nuvaro;
@@ -45,7 +47,7 @@ QString CellText(CMemberListPage* page, int row, int column) { return page->item
 class EntryToolbarTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<TempDir> folder_;
+  std::unique_ptr<ProgramFolder> folder_;
   std::unique_ptr<RecordingMessageSink> sink_;
   std::unique_ptr<core::MemberListSet> lists_;
   std::unique_ptr<CEntryToolbar> bar_;
@@ -76,8 +78,7 @@ class EntryToolbarTest : public QObject {
 
  private slots:
   void init() {
-    folder_ = std::make_unique<TempDir>();
-    setenv("NUVARO_PROGRAM_DIR", folder_->Path().c_str(), 1);
+    folder_ = std::make_unique<ProgramFolder>();
     sink_ = std::make_unique<RecordingMessageSink>();
     dialogAnswers_.clear();
     dialogsShown_.clear();
@@ -87,7 +88,6 @@ class EntryToolbarTest : public QObject {
     bar_.reset();
     lists_.reset();
     sink_.reset();
-    unsetenv("NUVARO_PROGRAM_DIR");
     folder_.reset();
   }
 

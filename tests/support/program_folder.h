@@ -1,14 +1,17 @@
 // A program folder of its own for a test: a temporary folder that NUVARO_PROGRAM_DIR
-// points at while the object lives, filled on request with the built engine, the built
-// plug-ins, the test fixtures or plain files.
+// points at while the object lives, filled on request with copies of the built engine
+// and plug-ins, of libraries built for the tests, of stand-in companion programs, or
+// with plain files.
 #pragma once
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "temp_dir.h"
 
@@ -32,10 +35,14 @@ class ProgramFolder {
 
   const std::filesystem::path& Path() const { return dir_.Path(); }
   std::string File(std::string_view name) const { return dir_.File(name); }
+  std::string PluginFolder() const { return File("nvr"); }
+
+  // Writes a file (creating the folders on its way) and returns its full path.
   std::string Write(std::string_view name, std::string_view bytes) const {
     std::filesystem::create_directories(std::filesystem::path(dir_.File(name)).parent_path());
     return dir_.Write(name, bytes);
   }
+  // The bytes of a file (empty when missing).
   std::string Read(std::string_view name) const { return dir_.Read(name); }
   bool Exists(std::string_view name) const { return std::filesystem::exists(dir_.File(name)); }
 
@@ -58,13 +65,36 @@ class ProgramFolder {
       if (entry.path().extension() == ".nvr") Copy(entry.path(), "nvr/" + entry.path().filename().string());
     }
   }
-  // A built plug-in under a name of the test's choice.
+  // A built plug-in ("MatchCouple.nvr") under a name of the test's choice.
   void CopyBuiltPlugin(std::string_view name, std::string_view asName) const {
     Copy(BuiltProgramFolder() / "nvr" / std::string(name), "nvr/" + std::string(asName));
   }
-  // A test fixture library (from the fixture folder) under a name of the test's choice.
-  void CopyFixture(std::string_view fixture, std::string_view asName) const {
-    Copy(std::filesystem::path(NUVARO_CORE_FIXTURE_DIR) / std::string(fixture), std::string(asName));
+  // The four delivered plug-ins, each of which must have been built.
+  void CopyDeliveredPlugins() const {
+    for (std::string name : {"MatchCouple", "MatchLover", "TacticCouple", "TacticLover"}) {
+      CopyBuiltPlugin(name + ".nvr", name + ".nvr");
+    }
+  }
+  // A library built for the tests, from the folder it was built into, under a name (and
+  // a subfolder, "nvr/...") of the test's choice.
+  void CopyFixture(const std::filesystem::path& fixtureFolder, std::string_view fixture,
+                   std::string_view asName) const {
+    Copy(fixtureFolder / std::string(fixture), std::string(asName));
+  }
+
+  // A stand-in companion program ("NuvaroHelp", "NuvaroNavi") that notes each start in
+  // companions.log and ends at once.
+  void InstallFakeCompanion(std::string_view name) const {
+    std::string script = "#!/bin/sh\necho " + std::string(name) + " >> \"$(dirname \"$0\")/companions.log\"\n";
+    std::string path = Write(name, script);
+    std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+  }
+  // The companions started so far, in order.
+  std::vector<std::string> CompanionsStarted() const {
+    std::vector<std::string> started;
+    std::ifstream in(File("companions.log"));
+    for (std::string line; std::getline(in, line);) started.push_back(line);
+    return started;
   }
 
  private:
