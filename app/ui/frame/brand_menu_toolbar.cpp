@@ -41,12 +41,7 @@ CBrandMenuToolbar::CBrandMenuToolbar(QWidget* parent)
 
 void CBrandMenuToolbar::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  QLinearGradient fill(0, 0, 0, height());
-  fill.setColorAt(0, kBarTopColour);
-  fill.setColorAt(1, kBarBottomColour);
-  painter.fillRect(rect(), fill);
-  painter.setPen(kBarLineColour);
-  painter.drawLine(0, height() - 1, width(), height() - 1);
+  PaintBarBackground(painter, rect());
 
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);

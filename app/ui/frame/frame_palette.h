@@ -3,6 +3,9 @@
 
 #include <QColor>
 #include <QFont>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QRect>
 #include <QString>
 
 namespace nuvaro::ui {
@@ -13,6 +16,16 @@ inline const QColor kBarLineColour(214, 150, 110);
 inline const QColor kBarTextColour(96, 48, 32);
 inline const QColor kBoardBarTopColour(255, 244, 230);
 inline const QColor kBoardBarBottomColour(246, 222, 200);
+
+// The bars' background: a soft vertical gradient with a line along the bottom edge.
+inline void PaintBarBackground(QPainter& painter, const QRect& area) {
+  QLinearGradient fill(0, area.top(), 0, area.bottom() + 1);
+  fill.setColorAt(0, kBarTopColour);
+  fill.setColorAt(1, kBarBottomColour);
+  painter.fillRect(area, fill);
+  painter.setPen(kBarLineColour);
+  painter.drawLine(area.left(), area.bottom(), area.right() + 1, area.bottom());
+}
 
 // A font by one of the program's face names at a pixel height.
 inline QFont BarFont(const char* faceUtf8, int pixels, bool bold) {

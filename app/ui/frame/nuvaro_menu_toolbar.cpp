@@ -52,12 +52,7 @@ QString CNuvaroMenuToolbar::LowerText() const { return lower_->text(); }
 
 void CNuvaroMenuToolbar::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  QLinearGradient fill(0, 0, 0, height());
-  fill.setColorAt(0, kBarTopColour);
-  fill.setColorAt(1, kBarBottomColour);
-  painter.fillRect(rect(), fill);
-  painter.setPen(kBarLineColour);
-  painter.drawLine(0, height() - 1, width(), height() - 1);
+  PaintBarBackground(painter, rect());
 }
 
 }  // namespace nuvaro::ui
