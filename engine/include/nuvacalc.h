@@ -2,8 +2,7 @@
 #ifndef NUVACALC_H
 #define NUVACALC_H
 
-#define NUVACALC_API __attribute__((visibility("default")))
-
+#include "nuvacalc_api.h"
 #include "nuvacalc_soul.h"
 #include "nuvacalc_unsei.h"
 /* The engine's readings add their headers below. */

@@ -7,9 +7,7 @@
 #include <stddef.h>
 #include <stdint.h>
 
-#ifndef NUVACALC_API
-#define NUVACALC_API __attribute__((visibility("default")))
-#endif
+#include "nuvacalc_api.h"
 
 #ifdef __cplusplus
 extern "C" {
