@@ -6,7 +6,6 @@
 #include "core/cp932_text.h"
 #include "platform/core/encoding.h"
 #include "platform/core/file_system.h"
-#include "platform/core/paths.h"
 
 namespace nuvaro::core {
 namespace {
@@ -139,11 +138,14 @@ std::optional<std::vector<Member>> ReadGroupFile(const std::string& path) {
 }
 
 std::string BackupPathFor(const std::string& path) {
-  std::size_t separator = platform::FindLastSeparator(path);
+  // A file-system path, whatever the encoding of its folder names: neither '/' nor '.'
+  // can be the second byte of a two-byte character, so plain byte searches find them,
+  // while a character-by-character walk would swallow the '/' after a UTF-8 folder name.
+  std::size_t separator = path.rfind('/');
   std::size_t nameStart = separator == std::string::npos ? 0 : separator + 1;
-  std::string name = path.substr(nameStart);
-  if (FindSingleByte(name, '.') == std::string::npos) return path + ".bak";
-  return path.substr(0, nameStart) + platform::ReplaceExtension(name, "bak");
+  std::size_t dot = path.rfind('.');
+  if (dot == std::string::npos || dot < nameStart) return path + ".bak";
+  return path.substr(0, dot + 1) + "bak";
 }
 
 bool WriteGroupFile(const std::string& path, const std::vector<Member>& rows) {

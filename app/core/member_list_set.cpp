@@ -7,7 +7,6 @@
 #include "core/member_import.h"
 #include "platform/core/file_system.h"
 #include "platform/core/message_sink.h"
-#include "platform/core/paths.h"
 
 namespace nuvaro::core {
 namespace {
@@ -94,7 +93,10 @@ bool MemberListSet::Export(const std::string& path) {
     ShowCannotOpen(unreadable);
     return false;
   }
-  std::string shownName = platform::FileNamePart(path);
+  // The file's name after the last '/' of the file-system path (a byte that never ends a
+  // two-byte character, so any folder names before it are skipped whole).
+  std::size_t separator = path.rfind('/');
+  std::string shownName = separator == std::string::npos ? path : path.substr(separator + 1);
   if (shownName.empty()) shownName = path;
   shownName = DisplayPath(shownName);
   ShowMessage(FormatText(texts::kExportedFormat, shownName));

@@ -123,6 +123,13 @@ TEST(GroupFileWriter, BacksUpThePreviousContentBeforeEachSave) {
   EXPECT_EQ(Utf8(folder.Read("friend.bak")), "南瓜 花子,女,20\r\n");
   EXPECT_EQ(folder.Read("friend.lst"), "");
   EXPECT_EQ(BackupPathFor("/a.dir/list"), "/a.dir/list.bak") << "a name without extension";
+
+  // Folder names are file-system (UTF-8) text: the backup stays beside its list, also
+  // when a folder name ends in bytes that look like the first byte of a CP932 character.
+  std::string inFolder = folder.Write("x.あ/list", "a,b,c\r\n");
+  ASSERT_TRUE(WriteGroupFile(inFolder, {Row("桃 太郎", "男", "30")}));
+  EXPECT_EQ(folder.Read("x.あ/list.bak"), "a,b,c\r\n");
+  EXPECT_FALSE(folder.Exists("x.bak")) << "nothing is written outside the list's folder";
 }
 
 TEST(GroupFileWriter, FailedWriteLeavesNothingBehind) {

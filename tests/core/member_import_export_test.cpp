@@ -141,6 +141,11 @@ TEST_F(MemberImportExportTest, ExportJoinsTheListsInTabOrderUnchanged) {
   // Only a missing last line end is added, so the next list's first member keeps its line.
   EXPECT_EQ(folder.Read("all.lst"), "a,b,c\r\n" + Sjis("桃 太郎,男,30") + "\r\nd,e,\nf,g,h\r\ni,j,k\r\n");
   EXPECT_EQ(sink.Texts(), std::vector<std::string>{"< all.lst >ファイルにメンバーリストが保存されました"});
+  // The message names the file without its folder, whatever the folder is called.
+  std::filesystem::create_directory(folder.File("あ"));
+  sink.Clear();
+  ASSERT_TRUE(lists.Export(folder.File("あ/all.lst")));
+  EXPECT_EQ(sink.Texts(), std::vector<std::string>{"< all.lst >ファイルにメンバーリストが保存されました"});
   // Exporting onto one of the lists themselves loses none of them.
   ASSERT_TRUE(lists.Export(folder.File("friend.lst")));
   EXPECT_EQ(folder.Read("friend.lst"), folder.Read("all.lst"));
