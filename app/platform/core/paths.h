@@ -16,6 +16,10 @@ NUVARO_PLATFORM_API std::string ProgramDirectory();
 // The program's directory plus the given file name.
 NUVARO_PLATFORM_API std::string ProgramFile(std::string_view name);
 
+// The pieces below work on CP932 text. File-system paths on this platform are UTF-8,
+// whose bytes may look like CP932 lead bytes: cut those with std::filesystem or a plain
+// search for '/' instead.
+
 // Position of the last path separator ('/' or '\') of a CP932 string, never mistaking
 // the trail byte of a two-byte character (0x5C in 表, ソ, 能) for one; npos when none.
 NUVARO_PLATFORM_API std::size_t FindLastSeparator(std::string_view cp932Path);
