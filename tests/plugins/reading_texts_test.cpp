@@ -143,7 +143,7 @@ TEST_P(ReadingTexts, SentencesOpenAndEndAsTheirSlotNeeds) {
     EXPECT_TRUE(EndsWith(first, "ながら、") || EndsWith(first, "けれども、")) << at << first;
     EXPECT_TRUE(EndsWith(second, "そして、")) << at << second;
     if (set.tactics) {
-      EXPECT_TRUE(StartsWith(second, "プライベートな時")) << at << second;
+      EXPECT_TRUE(StartsWith(second, "プライベートな時は")) << at << second;
       EXPECT_TRUE(EndsWith(third, k == 9 ? "人もいます。" : "人です。")) << at << third;
       const std::string weakPoint = Entry(set.Table("weakPoint"), k);
       EXPECT_TRUE(EndsWith(weakPoint, "人間。") || EndsWith(weakPoint, "人間")) << at << weakPoint;
