@@ -1,5 +1,9 @@
 #include "art_style.h"
 
+#include <QtMath>
+
+#include <cmath>
+
 namespace nuvaro::artgen {
 
 QImage TransparentImage(int width, int height) {
@@ -34,6 +38,31 @@ QPainterPath EllipsePath(QPointF centre, qreal rx, qreal ry) {
 
 QColor Shade(const QColor& colour, int percent) {
   return percent >= 100 ? colour.lighter(percent) : colour.darker(10000 / percent);
+}
+
+QPainterPath HeartPath(QPointF centre, qreal size) {
+  const qreal s = size / 2;
+  QPainterPath path;
+  path.moveTo(centre.x(), centre.y() + s);
+  path.cubicTo(centre.x() - s * 2.0, centre.y() - s * 0.1, centre.x() - s * 0.9, centre.y() - s * 1.6, centre.x(), centre.y() - s * 0.55);
+  path.cubicTo(centre.x() + s * 0.9, centre.y() - s * 1.6, centre.x() + s * 2.0, centre.y() - s * 0.1, centre.x(), centre.y() + s);
+  path.closeSubpath();
+  return path;
+}
+
+QPainterPath StarPath(QPointF centre, qreal outer, qreal inner, int points) {
+  QPainterPath path;
+  for (int i = 0; i < points * 2; ++i) {
+    const qreal angle = M_PI * i / points - M_PI / 2;
+    const qreal radius = (i % 2 == 0) ? outer : inner;
+    const QPointF p(centre.x() + radius * std::cos(angle), centre.y() + radius * std::sin(angle));
+    if (i == 0)
+      path.moveTo(p);
+    else
+      path.lineTo(p);
+  }
+  path.closeSubpath();
+  return path;
 }
 
 }  // namespace nuvaro::artgen

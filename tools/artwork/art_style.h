@@ -34,6 +34,12 @@ void FillOutlined(QPainter& painter, const QPainterPath& path, const QBrush& fil
 // Ellipse path around a centre.
 QPainterPath EllipsePath(QPointF centre, qreal rx, qreal ry);
 
+// A heart of the given height, its point at the bottom.
+QPainterPath HeartPath(QPointF centre, qreal size);
+
+// A star with `points` tips, the first pointing up.
+QPainterPath StarPath(QPointF centre, qreal outer, qreal inner, int points = 4);
+
 // Lighter or darker version of a colour (factor in percent as QColor::lighter).
 QColor Shade(const QColor& colour, int percent);
 

@@ -170,31 +170,6 @@ QPainterPath HeadPath(const Frame& f) {
   return path;
 }
 
-QPainterPath HeartPath(QPointF centre, qreal size) {
-  const qreal s = size / 2;
-  QPainterPath path;
-  path.moveTo(centre.x(), centre.y() + s);
-  path.cubicTo(centre.x() - s * 2.0, centre.y() - s * 0.1, centre.x() - s * 0.9, centre.y() - s * 1.6, centre.x(), centre.y() - s * 0.55);
-  path.cubicTo(centre.x() + s * 0.9, centre.y() - s * 1.6, centre.x() + s * 2.0, centre.y() - s * 0.1, centre.x(), centre.y() + s);
-  path.closeSubpath();
-  return path;
-}
-
-QPainterPath StarPath(QPointF centre, qreal outer, qreal inner, int points = 4) {
-  QPainterPath path;
-  for (int i = 0; i < points * 2; ++i) {
-    const qreal angle = M_PI * i / points - M_PI / 2;
-    const qreal radius = (i % 2 == 0) ? outer : inner;
-    const QPointF p(centre.x() + radius * std::cos(angle), centre.y() + radius * std::sin(angle));
-    if (i == 0)
-      path.moveTo(p);
-    else
-      path.lineTo(p);
-  }
-  path.closeSubpath();
-  return path;
-}
-
 QPainterPath DropPath(QPointF tip, qreal height) {
   const qreal w = height * 0.42;
   QPainterPath path;

@@ -14,31 +14,6 @@
 namespace nuvaro::artgen {
 namespace {
 
-QPainterPath Heart(QPointF centre, qreal size) {
-  const qreal s = size / 2;
-  QPainterPath path;
-  path.moveTo(centre.x(), centre.y() + s);
-  path.cubicTo(centre.x() - s * 2.0, centre.y() - s * 0.1, centre.x() - s * 0.9, centre.y() - s * 1.6, centre.x(), centre.y() - s * 0.55);
-  path.cubicTo(centre.x() + s * 0.9, centre.y() - s * 1.6, centre.x() + s * 2.0, centre.y() - s * 0.1, centre.x(), centre.y() + s);
-  path.closeSubpath();
-  return path;
-}
-
-QPainterPath Star(QPointF centre, qreal outer, qreal inner, int points) {
-  QPainterPath path;
-  for (int i = 0; i < points * 2; ++i) {
-    const qreal angle = M_PI * i / points - M_PI / 2;
-    const qreal radius = (i % 2 == 0) ? outer : inner;
-    const QPointF p(centre.x() + radius * std::cos(angle), centre.y() + radius * std::sin(angle));
-    if (i == 0)
-      path.moveTo(p);
-    else
-      path.lineTo(p);
-  }
-  path.closeSubpath();
-  return path;
-}
-
 // Deterministic pseudo-random numbers, so that the generator always draws the same.
 class Dice {
  public:
@@ -165,8 +140,8 @@ QImage DrawGuideEntryPicture() {
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(255, 255, 255, 220));
   p.drawEllipse(QPointF(12, 9), 3.2, 2.2);
-  FillOutlined(p, Heart({19, 15.5}, 7), QColor(255, 110, 150), 1.0);
-  FillOutlined(p, Star({27.5, 4.5}, 4.2, 1.3, 4), QColor(255, 226, 90), 0.9);
+  FillOutlined(p, HeartPath({19, 15.5}, 7), QColor(255, 110, 150), 1.0);
+  FillOutlined(p, StarPath({27.5, 4.5}, 4.2, 1.3, 4), QColor(255, 226, 90), 0.9);
   p.end();
   return image;
 }
@@ -312,8 +287,8 @@ QImage DrawItemBackground(int item) {
     p.rotate(angle);
     QPainterPath path;
     switch (theme.motif) {
-      case 0: path = Heart({0, 0}, size); break;
-      case 1: path = Star({0, 0}, size * 0.6, size * 0.26, 5); break;
+      case 0: path = HeartPath({0, 0}, size); break;
+      case 1: path = StarPath({0, 0}, size * 0.6, size * 0.26, 5); break;
       case 2:
         for (int i = 0; i < 4; ++i) path.addEllipse(QPointF(size * 0.24 * std::cos(i * M_PI / 2), size * 0.24 * std::sin(i * M_PI / 2)), size * 0.26, size * 0.26);
         path.setFillRule(Qt::WindingFill);
@@ -443,7 +418,7 @@ QImage DrawApplicationIcon(int size) {
   p.drawPath(balloon);
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(240, 70, 110));
-  p.drawPath(Heart(QPointF(tiny ? 44 : 44, 16.5), tiny ? 13 : 11));
+  p.drawPath(HeartPath(QPointF(tiny ? 44 : 44, 16.5), tiny ? 13 : 11));
   // A smiling face.
   const QPointF c(24, 40);
   const qreal r = 18;
