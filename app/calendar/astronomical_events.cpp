@@ -110,6 +110,11 @@ int LunationOnOrBefore(int day) {
   return k;
 }
 
+void ForgetAstronomicalEvents() {
+  NewMoonMemo().clear();
+  TermMemo().clear();
+}
+
 int WinterSolsticeTerm(int year) { return 12 * (year - 2000) + 9; }
 
 std::vector<UndecidedEvent> UndecidedEvents(int firstYear, int lastYear) {

@@ -33,6 +33,9 @@ struct UndecidedEvent {
 };
 std::vector<UndecidedEvent> UndecidedEvents(int firstYear, int lastYear);
 
+// Forgets every computed event, so that a benchmark can time a first drawing.
+void ForgetAstronomicalEvents();
+
 // Terrestrial time minus universal time in days at a local day number, and the local
 // day number of a Julian ephemeris day.
 double LocalToEphemerisDay(double local);

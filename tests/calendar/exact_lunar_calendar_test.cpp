@@ -120,6 +120,12 @@ TEST(AstronomicalEventsTest, UndecidedEventsOf2000To2099) {
   std::vector<std::string> listed;
   for (const UndecidedEvent& e : UndecidedEvents(2000, 2099)) {
     listed.push_back(std::string(e.newMoon ? "new moon " : "term ") + Civil(e.instant).substr(0, 16));
+    if (e.newMoon) continue;
+    // A term on either side of midnight stays inside the same lunar month.
+    int day = static_cast<int>(std::floor(e.instant));
+    int lunation = LunationOnOrBefore(day - 1);
+    EXPECT_LT(std::floor(NewMoonInstant(lunation)), day - 1) << Civil(e.instant);
+    EXPECT_GT(std::floor(NewMoonInstant(lunation + 1)), day + 1) << Civil(e.instant);
   }
   EXPECT_EQ(listed, (std::vector<std::string>{"new moon 2074-08-22 23:59", "new moon 2092-02-08 00:02",
                                               "new moon 2097-01-13 23:59", "term 2030-02-18 23:59",
