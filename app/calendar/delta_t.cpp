@@ -29,10 +29,14 @@ constexpr double kEphemerisSeconds = 15;
 }  // namespace
 
 double DeltaTSeconds(double year) {
+  if (year < 1986) {
+    // Long-term parabola (Morrison–Stephenson): hours off in antiquity, never days.
+    double u = (year - 1820) / 100;
+    return -20 + 32 * u * u;
+  }
   if (year <= kFirstObservedYear) {
-    // Before 2000 the polynomial of 1986–2005 is close enough for the calendar.
     double t = year - 2000;
-    return 63.86 + 0.3345 * t - 0.060374 * t * t;
+    return 63.86 + 0.3345 * t - 0.060374 * t * t + 0.0017275 * t * t * t;
   }
   if (year < kLastObservedYear) {
     int i = static_cast<int>(std::floor(year)) - kFirstObservedYear;

@@ -5,7 +5,8 @@
 namespace nuvaro::calendar {
 
 // ΔT for a decimal year: observed yearly values for 2000 to 2025, then the
-// Espenak–Meeus polynomials shifted to join the last observed value.
+// Espenak–Meeus polynomials shifted to join the last observed value; before 2000 their
+// polynomial of 1986–2005, and before 1986 the long-term parabola.
 double DeltaTSeconds(double year);
 
 // A generous bound of the error of an event's instant in seconds: the ephemeris and

@@ -91,6 +91,7 @@ TEST(CurrentLawHolidaysTest, EarlierRulesAndOneOffDays) {
       {1990, 11, 12, "即位礼正殿の儀"}, {1993, 6, 9, "皇太子徳仁親王の結婚の儀"},
       {1987, 5, 4, "振替休日"},  // May 3 on a Sunday, before days between holidays existed
       {1997, 5, 4, nullptr},      // a Sunday between two holidays stayed a plain Sunday until 2006
+      {2003, 5, 4, nullptr},
       {1995, 7, 20, nullptr},  {2003, 7, 21, "海の日"}, {2018, 12, 24, "振替休日"},
       {2019, 12, 23, nullptr}, {2019, 2, 23, nullptr}, {2000, 1, 10, "成人の日"},
       {1970, 3, 21, "春分の日"}, {1975, 9, 24, "秋分の日"}, {1979, 9, 24, "秋分の日"},
