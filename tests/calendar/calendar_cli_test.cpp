@@ -65,4 +65,37 @@ TEST(HolidaysCommandTest, RefusesWhatIsNoYear) {
   EXPECT_NE(RunCli("holidays 10000").find("is not a year"), std::string::npos);
 }
 
+TEST(CalendarCliOptionsTest, LawAndLunarChooseTheReckoning) {
+  struct Case {
+    const char* arguments;
+    const char* wanted;  // a piece of the answer
+  } cases[] = {
+      {"day --law current 2026-09-22", "\"holiday\":\"国民の休日\""},
+      {"day --lunar exact 2033-12-22", "\"oldCalendar\":\"旧暦2033年閏11月朔日\",\"rokuyou\":\"大安\""},
+      {"day --lunar exact --law current 2026-05-06", "\"holiday\":\"振替休日\""},
+      {"day --law original --lunar arithmetic 2006-01-02", "\"holiday\":\"振替の休日\""},
+      {"holidays --law current 2019",
+       "{\"year\":2019,\"holidays\":[{\"month\":1,\"day\":1,\"name\":\"元日\"},"
+       "{\"month\":1,\"day\":14,\"name\":\"成人の日\"}"},
+      {"holidays --law current 2019", "{\"month\":4,\"day\":30,\"name\":\"国民の休日\"},"
+                                      "{\"month\":5,\"day\":1,\"name\":\"天皇の即位の日\"}"},
+      {"day --law 2019 2019-05-01", "is no value of --law"},
+      {"day --lunar 2019-05-01", "is no value of --lunar"},
+      {"day --lunar", "--lunar needs a value"},
+      {"day --law current", "usage: nuvaro-cli day"},
+      {"day --moon exact 2019-05-01", "unknown option"},
+      {"holidays --lunar exact 2019", "no --lunar option"},
+  };
+  for (const Case& c : cases) {
+    std::string output = RunCli(c.arguments);
+    EXPECT_NE(output.find(c.wanted), std::string::npos) << c.arguments << ": " << output;
+  }
+  // Options may come on every line of a batch.
+  EXPECT_EQ(RunCli("day --batch", "--lunar exact 2017-02-26\n2017-02-26\n"),
+            "{\"date\":\"2017-02-26\",\"weekday\":0,\"holiday\":null,\"sexagenary\":[\"丁酉\",\"壬寅\",\"甲申\"],"
+            "\"branches\":[10,3,9],\"oldCalendar\":\"旧暦2017年 2月朔日\",\"rokuyou\":\"友引\"}\n"
+            "{\"date\":\"2017-02-26\",\"weekday\":0,\"holiday\":null,\"sexagenary\":[\"丁酉\",\"壬寅\",\"甲申\"],"
+            "\"branches\":[10,3,9],\"oldCalendar\":\"旧暦2017年正月30日\",\"rokuyou\":\"赤口\"}\n");
+}
+
 }  // namespace

@@ -1,15 +1,17 @@
-// day YYYY-MM-DD: what the fortune calendar shows for one civil day — weekday, holiday,
-// sexagenary names with their branch numbers, old-calendar label and rokuyou.
+// day [--law current] [--lunar exact] YYYY-MM-DD: what the fortune calendar shows for
+// one civil day — weekday, holiday, sexagenary names with their branch numbers,
+// old-calendar label and rokuyou; the options choose the reckoning as the calendar's
+// settings do.
 #include <charconv>
 #include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "calendar/calendar_month.h"
 #include "calendar/civil_date.h"
-#include "calendar/holiday_table.h"
-#include "calendar/old_calendar_label.h"
 #include "calendar/sexagenary.h"
+#include "calendar_options.h"
 #include "cli_command.h"
 #include "platform/core/encoding.h"
 
@@ -43,9 +45,15 @@ std::optional<Date> ParseDate(std::string_view text) {
   return Date{*year, *month, *day};
 }
 
+constexpr char kDayUsage[] = "[--law current] [--lunar exact] YYYY-MM-DD";
+
 CommandResult RunDay(const std::vector<std::string>& args, CommandSession&) {
-  auto date = ParseDate(args[0]);
-  if (!date) return CommandResult::Fail(kExitUsage, "\"" + args[0] + "\" is not a date YYYY-MM-DD (years 1 to 9999)");
+  CalendarOptions options = ParseCalendarOptions(args);
+  if (!options.error.empty()) return CommandResult::Fail(kExitUsage, options.error);
+  if (options.rest.size() != 1) return CommandResult::Fail(kExitUsage, std::string("usage: nuvaro-cli day ") + kDayUsage);
+  const std::string& argument = options.rest[0];
+  auto date = ParseDate(argument);
+  if (!date) return CommandResult::Fail(kExitUsage, "\"" + argument + "\" is not a date YYYY-MM-DD (years 1 to 9999)");
 
   bool convertible = true;
   auto text = [&convertible](std::string_view cp932) {
@@ -54,30 +62,34 @@ CommandResult RunDay(const std::vector<std::string>& args, CommandSession&) {
     return Json::String(utf8.value_or(""));
   };
 
-  calendar::HolidayTable holidays = calendar::BuildHolidayTable(date->year);
-  const calendar::HolidayEntry* holiday = calendar::FindHoliday(holidays, date->month, date->day);
   calendar::SexagenaryNameSet names = calendar::SexagenaryNames(date->year, date->month, date->day);
-  calendar::DayLabels labels = calendar::LunarDayLabels(date->year, date->month, date->day);
+  // Holiday and labels as the month grid gets them for the chosen reckoning.
+  calendar::CalendarChoices choices;
+  choices.currentHolidayLaw = options.currentLaw;
+  choices.exactLunar = options.exactLunar;
+  calendar::CalendarDay cell = calendar::BuildCalendarDay(date->year, date->month, date->day, choices);
 
   char iso[40];
   std::snprintf(iso, sizeof iso, "%04d-%02d-%02d", date->year, date->month, date->day);
   Json output = Json::Object()
                     .Set("date", Json::String(iso))
                     .Set("weekday", Json::Int(calendar::DayOfWeek(date->year, date->month, date->day)))
-                    .Set("holiday", holiday != nullptr ? text(holiday->name) : Json::Null())
+                    .Set("holiday", !cell.holiday.empty() ? text(cell.holiday) : Json::Null())
                     .Set("sexagenary", Json::Array({text(names.year), text(names.month), text(names.day)}))
                     .Set("branches", Json::Array({Json::Int(calendar::BranchIndex(names.year)),
                                                   Json::Int(calendar::BranchIndex(names.month)),
                                                   Json::Int(calendar::BranchIndex(names.day))}))
-                    .Set("oldCalendar", text(labels.oldCalendar))
-                    .Set("rokuyou", text(labels.rokuyou));
+                    .Set("oldCalendar", text(cell.oldCalendar))
+                    .Set("rokuyou", text(cell.rokuyou));
   if (!convertible) return CommandResult::Fail(kExitFailure, "a calendar text is not valid CP932");
   return CommandResult::Ok(std::move(output));
 }
 
-const CliCommandRegistration kDay({"day", "YYYY-MM-DD",
-                                   "Weekday, holiday, sexagenary names and branches, old-calendar date and rokuyou of a day.",
-                                   1, RunDay});
+const CliCommandRegistration kDay({"day", kDayUsage,
+                                   "Weekday, holiday, sexagenary names and branches, old-calendar date and rokuyou of a "
+                                   "day; --law current: holidays by today's law, --lunar exact: old calendar from the "
+                                   "sun and the moon.",
+                                   -1, RunDay});
 
 }  // namespace
 }  // namespace nuvaro::cli

@@ -1,0 +1,28 @@
+// The calendar's two choices of reckoning — which holiday rules and which old calendar —
+// and their keys in the "Display" section of Calendar.ini / Calendar.ior, read and
+// written after the sixteen display and colour keys.
+#pragma once
+
+#include "platform/core/ini_file.h"
+
+namespace nuvaro::calendar {
+
+inline constexpr char kChoicesSection[] = "Display";
+// 1: holidays by the current law; 0: the fifteen-slot holiday table.
+inline constexpr char kHolidayLawKey[] = "HolidayLaw";
+inline constexpr int kHolidayLawDefault = 1;
+// 1: old calendar and rokuyou from the ephemeris; 0: from the short series.
+inline constexpr char kExactLunarKey[] = "ExactLunar";
+inline constexpr int kExactLunarDefault = 0;
+
+struct CalendarChoices {
+  bool currentHolidayLaw = kHolidayLawDefault != 0;
+  bool exactLunar = kExactLunarDefault != 0;
+};
+
+// Missing keys or file give the defaults; any non-zero number means on.
+CalendarChoices ReadCalendarChoices(const platform::IniFile& ini);
+// Writes both keys as 1 or 0; false when the file cannot be written.
+bool WriteCalendarChoices(const platform::IniFile& ini, const CalendarChoices& choices);
+
+}  // namespace nuvaro::calendar
