@@ -17,11 +17,11 @@ constexpr int kDialogHeight = 279;
 struct DialogItem {
   int x, y, width, height;
 };
-constexpr DialogItem kExplanationItem{7, 7, 342, 29};
-constexpr DialogItem kChartItem{7, 40, 342, 194};
-constexpr DialogItem kUpItem{7, 242, 40, 16};
-constexpr DialogItem kDownItem{51, 242, 40, 16};
-constexpr DialogItem kCloseItem{289, 242, 60, 16};
+constexpr DialogItem kExplanationItem{7, 8, 342, 29};
+constexpr DialogItem kChartItem{7, 42, 342, 194};
+constexpr DialogItem kUpItem{7, 250, 40, 16};
+constexpr DialogItem kDownItem{51, 250, 40, 16};
+constexpr DialogItem kCloseItem{289, 250, 60, 16};
 
 constexpr int kExplanationPixelHeight = 14;
 

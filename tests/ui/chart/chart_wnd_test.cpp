@@ -341,8 +341,16 @@ class ChartWndTest : public QObject {
       dialog.show();
       QVERIFY(QTest::qWaitForWindowExposed(&dialog));
       SaveScreenshot(QString("chart_%1.png").arg(count));
-      dialog.grab().save(QDir(QString::fromLocal8Bit(std::getenv("NUVARO_SCREENSHOT_DIR")))
-                             .filePath(QString("chart_%1_grab.png").arg(count)));
+      const QDir dir(QString::fromLocal8Bit(std::getenv("NUVARO_SCREENSHOT_DIR")));
+      dialog.grab().save(dir.filePath(QString("chart_%1_grab.png").arg(count)));
+      // The standing bars, with a tip over the first one.
+      CChartWnd* chart = dialog.Chart();
+      chart->State().orientation = chart::kVertical;
+      chart->ComputeLayout();
+      chart->update();
+      const chart::ChartRect bar = chart::BarRect(chart->State(), 0, chart->State().visibleItems[0].value, chart->height());
+      QTest::mouseMove(chart, QPoint(bar.left + 2, bar.bottom - 2));
+      SaveScreenshot(QString("chart_%1_vertical.png").arg(count));
     }
   }
 };
