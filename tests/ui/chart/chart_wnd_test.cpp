@@ -164,12 +164,6 @@ class ChartWndTest : public QObject {
     // Filled again, the chart starts over.
     QCOMPARE(chart.FillFromBoard(&face, plugins_, engine_), 1);
     QCOMPARE(chart.State().items.size(), std::size(expected));
-
-    // Without a board document.
-    CChartWnd empty;
-    QCOMPARE(empty.FillFromBoard(nullptr, plugins_, engine_), 0);
-    QCOMPARE(sink_->Texts(), std::vector<std::string>{"m_pFaceがNULLです"});
-    QVERIFY(empty.State().items.empty());
   }
 
   void theLayoutUsesTheSubstitutedGothicFont() {
