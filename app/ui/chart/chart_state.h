@@ -20,6 +20,9 @@ inline constexpr int kGridMarksOver = 0;
 inline constexpr int kGridRaisedOver = 1;
 inline constexpr int kGridRaisedUnder = 2;
 
+// The gothic face of the chart and its dialog (UTF-8; mapped to an installed font).
+inline constexpr char kChartFontName[] = "ＭＳ ゴシック";
+
 // How far one press of "▲" or "▼" moves the first visible item.
 inline constexpr int kScrollStep = 5;
 
@@ -53,7 +56,7 @@ struct ChartState {
   ColourRef bandColour = MakeColourRef(69, 164, 150);
   ColourRef labelTextColour = MakeColourRef(255, 255, 255);
   ColourRef gridColour = MakeColourRef(0, 128, 0);
-  std::string fontName = "ＭＳ ゴシック";  // UTF-8: the family asked of the font system
+  std::string fontName = kChartFontName;
   int fontPixelHeight = 12;
   int firstVisible = 0;
   std::vector<ChartItem> items;

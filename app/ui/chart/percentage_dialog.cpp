@@ -5,6 +5,7 @@
 
 #include "core/guide_menu_model.h"
 #include "platform/qt/text_conversion.h"
+#include "ui/chart/chart_state.h"
 #include "ui/chart/chart_wnd.h"
 #include "ui/guide/guide_form_layout.h"
 
@@ -52,7 +53,7 @@ CPercentageDialog::CPercentageDialog(core::CFace* face, core::PluginHost& host, 
   explanation_->setGeometry(Place(kExplanationItem));
   explanation_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   explanation_->setWordWrap(true);
-  QFont explanationFont(QString::fromUtf8("ＭＳ ゴシック"));
+  QFont explanationFont(QString::fromUtf8(chart::kChartFontName));
   explanationFont.setPixelSize(kExplanationPixelHeight);
   explanation_->setFont(explanationFont);
 
