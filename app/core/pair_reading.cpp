@@ -10,10 +10,16 @@
 namespace nuvaro::core {
 namespace {
 
-SoulSums SumsOf(const std::string& fullName, const EngineBinding& engine) {
+// The engine's record for one person of a pair, and CalculateSoul's answer.
+int CalculatePairSoul(const std::string& fullName, const EngineBinding& engine, SoulRecord& record) {
   NameParts parts = SplitFullName(fullName);
-  SoulRecord record = SoulRecordForName(parts.surname, parts.givenName, kPairNamePartBytes);
-  engine.CalculateSoul(record);  // not tested: an unreadable name keeps its sums at 0
+  record = SoulRecordForName(parts.surname, parts.givenName, kPairNamePartBytes);
+  return engine.CalculateSoul(record);
+}
+
+SoulSums SumsOf(const std::string& fullName, const EngineBinding& engine) {
+  SoulRecord record;
+  CalculatePairSoul(fullName, engine, record);  // not tested: an unreadable name keeps its sums at 0
   SoulSums sums;
   sums.honsyou = record.honsyou;
   sums.chikaku = record.chikaku;
@@ -66,6 +72,11 @@ int PairPercentage(CFace& face, int index, PluginHost& host, const EngineBinding
   CallSelectedPlugins(host, face, record);
   face.mode = savedMode;
   return record.percentage;
+}
+
+bool IsPairNameReadable(const std::string& fullName, const EngineBinding& engine) {
+  SoulRecord record;
+  return CalculatePairSoul(fullName, engine, record) != 0;
 }
 
 std::string PairDetailText(const CFace& face, int k, int faceId, PluginHost& host, const EngineBinding& engine) {

@@ -149,5 +149,21 @@ TEST_F(PairReadingTest, TheBuiltPlugInsWhisperForEveryFace) {
   EXPECT_TRUE(sink.messages.empty());
 }
 
+TEST_F(PairReadingTest, ReadableNamesAreThoseWhosePairSumsAreNotZero) {
+  struct Case {
+    const char* name;
+    bool readable;
+  } cases[] = {{"山田 太郎", true},
+               {"林 一一一一一一一一一一", true},  // cut to 19 bytes like the pair computation
+               {"John Smith", false},
+               {"ジョン スミス", false},  // small kana
+               {"名なし", false}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(IsPairNameReadable(Sjis(c.name), engine), c.readable) << c.name;
+    const ::NuvaroData record = PairRecord(Sjis(c.name), Sjis(c.name), true, engine);
+    EXPECT_EQ(record.self.honsyou != 0, c.readable) << c.name;
+  }
+}
+
 }  // namespace
 }  // namespace nuvaro::core

@@ -13,6 +13,7 @@
 #include "core/core_texts.h"
 #include "platform/core/message_sink.h"
 #include "platform/qt/text_conversion.h"
+#include "ui/chart/percentage_dialog.h"
 #include "ui/controls/hover_button.h"
 #include "ui/frame/brand_menu_toolbar.h"
 #include "ui/frame/frame_artwork.h"
@@ -32,6 +33,14 @@ constexpr char kBoardViewClass[] = "CNuvaroScrollView";
 // The member-list bar floats this far below the top of the frame's client area, clear
 // of the menu bar.
 constexpr int kEntryBarOffsetY = 64;
+
+// The percentage chart of the board's people, modal to the frame; it deletes itself
+// when closed.
+void OpenPercentageDialog(core::ApplicationCore& core, QWidget* frame) {
+  auto* dialog = new CPercentageDialog(&core.Document().Face(), core.Plugins(), core.Engine(), frame);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->open();
+}
 
 }  // namespace
 
@@ -141,6 +150,8 @@ void CMainFrame::OnBoardRequest(int command) {
       OnCommand(command);
       break;
     case kCommandPercentage:
+      OpenPercentageDialog(core_, this);
+      break;
     case kCommandCalendar:
       TellNotAvailableYet();
       break;
