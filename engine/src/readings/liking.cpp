@@ -1,21 +1,12 @@
 #include "readings/liking.h"
 
+#include "number_rules/filled_lists.h"
 #include "number_rules/number_rules.h"
-#include "readings/filled_list.h"
 
 namespace nuvaro::engine {
 namespace {
 
 int Outer(std::uint16_t sum) { return ReduceSoulNumber(sum).outer; }
-
-// An exclusion list ends at its first 0.
-bool Excludes(const LikingRow& row, int a, int b) {
-  for (std::int8_t entry : row.exclusion) {
-    if (entry == 0) break;
-    if (entry == a || entry == b) return true;
-  }
-  return false;
-}
 
 bool SameOuterNumbers(const FourSums& p, const FourSums& q) {
   return Outer(p.honsyou) == Outer(q.honsyou) && Outer(p.chikaku) == Outer(q.chikaku) &&
@@ -63,7 +54,7 @@ bool IsLiked(const FourSums& p, const FourSums& q) {
   if (SameOuterNumbers(p, q)) return false;
   if (q.aijyou == kDevilsNumber) return false;
   const LikingRow& row = LikingRowAt(ReadingIndex(q.aijyou));
-  if (Excludes(row, Outer(p.chikaku), Outer(p.shinrei))) return false;
+  if (ExcludesEither(row.exclusion, Outer(p.chikaku), Outer(p.shinrei))) return false;
   return IsInFilledList(row.listA, ReadingIndex(p.chikaku)) || IsInFilledList(row.listB, ReadingIndex(p.honsyou)) ||
          IsInFilledList(row.listC, ReadingIndex(p.shinrei));
 }

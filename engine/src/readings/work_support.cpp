@@ -1,7 +1,7 @@
 #include "readings/work_support.h"
 
+#include "number_rules/filled_lists.h"
 #include "number_rules/number_rules.h"
-#include "readings/filled_list.h"
 
 namespace nuvaro::engine {
 // Rows 0, 11 to 14 and 16 to 20 are empty; rows 5, 6 and 15 are alike.
