@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "readings/record_sum.h"
+
 namespace nuvaro::engine {
 
 // The four sums a pair reading takes from each person, as the unsigned 16-bit values the
@@ -18,13 +20,11 @@ struct FourSums {
 // The asker's (self*) and the partner's (partner*) four sums of a reading record.
 template <typename Record>
 FourSums SelfSumsOf(const Record& r) {
-  auto u = [](std::int16_t v) { return static_cast<std::uint16_t>(v); };
-  return {u(r.selfHonsyou), u(r.selfChikaku), u(r.selfAijyou), u(r.selfShinrei)};
+  return {SumOf(r.selfHonsyou), SumOf(r.selfChikaku), SumOf(r.selfAijyou), SumOf(r.selfShinrei)};
 }
 template <typename Record>
 FourSums PartnerSumsOf(const Record& r) {
-  auto u = [](std::int16_t v) { return static_cast<std::uint16_t>(v); };
-  return {u(r.partnerHonsyou), u(r.partnerChikaku), u(r.partnerAijyou), u(r.partnerShinrei)};
+  return {SumOf(r.partnerHonsyou), SumOf(r.partnerChikaku), SumOf(r.partnerAijyou), SumOf(r.partnerShinrei)};
 }
 
 // One row of the liking table: the numbers of the first person that the second person
