@@ -121,8 +121,8 @@ typedef struct ShigotoRecord {
 #endif
 #endif
 
-/* Field order and offsets: with 4-byte pointers the records have no padding; with 8-byte
- * pointers the first pointer moves to the next multiple of 8. */
+/* Field order and offsets. NUVACALC_READINGS_PTR(a, b): offset a with 4-byte pointers,
+ * b with 8-byte pointers (each pointer aligned to its size). */
 #if UINTPTR_MAX == 0xFFFFFFFFu
 #define NUVACALC_READINGS_PTR(offset32, offset64) (offset32)
 #else
