@@ -39,12 +39,6 @@ bool IsInLists(const AffinityRow& row, int v) {
   return IsInList(row.matchA, v) || IsInList(row.matchB, v) || IsInList(row.matchC, v);
 }
 
-bool ClashesWith(const AffinityRow& row, int a, int b) {
-  for (std::int8_t entry : row.clash) {
-    if (entry == 0) break;
-    if (entry == a || entry == b) return true;
-  }
-  return false;
-}
+bool ClashesWith(const AffinityRow& row, int a, int b) { return ExcludesEither(row.clash, a, b); }
 
 }  // namespace nuvaro::plugins

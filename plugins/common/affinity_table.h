@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "number_rules/filled_lists.h"
+
 namespace nuvaro::plugins {
 
 inline constexpr int kAffinityRowCount = 23;
@@ -31,13 +33,11 @@ const AffinityRow& AffinityRowAt(int r);
 // True when v equals an entry of matchA, matchB or matchC of the row, the 0 fill included.
 bool IsInLists(const AffinityRow& row, int v);
 
-// True when v equals an entry of one list, the 0 fill included.
+// True when v equals an entry of one list, the 0 fill included (the rule the engine's
+// tables share).
 template <std::size_t N>
 bool IsInList(const std::int8_t (&list)[N], int v) {
-  for (std::int8_t entry : list) {
-    if (entry == v) return true;
-  }
-  return false;
+  return IsInFilledList(list, v);
 }
 
 // True when an entry of the row's clash list (up to its first 0) equals a or b.

@@ -14,53 +14,25 @@ constexpr UnseiSum kSelection[12][2] = {
     {kShigoto, kJinkakuB},  {kJinkakuB, kJinkakuB}, {kJinkakuB, kAijyou},   {kAijyou, kChikaku},
 };
 
-// The readings of one table: the title (row 0), the outer numbers 1 to 10 (5 and 6
-// sharing a text with the special number 15) and the special numbers 21 and 22.
-struct TableTexts {
-  const char* title;
-  const char* one;
-  const char* two;
-  const char* three;
-  const char* four;
-  const char* fiveSixFifteen;
-  const char* seven;
-  const char* eight;
-  const char* nine;
-  const char* ten;
-  const char* twentyOne;
-  const char* twentyTwo;
-};
-
-constexpr ReadingRow Row(int index, const char* text) { return {index, text}; }
-
-// Rows 11 to 14 and 16 to 20 are empty.
-struct BuiltTable {
-  ReadingTable rows;
-};
-
-constexpr BuiltTable Build(const TableTexts& t) {
-  return {{Row(0, t.title),         Row(1, t.one),    Row(2, t.two),   Row(3, t.three),
-           Row(4, t.four),          Row(5, t.fiveSixFifteen),          Row(6, t.fiveSixFifteen),
-           Row(7, t.seven),         Row(8, t.eight),  Row(9, t.nine),  Row(10, t.ten),
-           Row(11, ""),             Row(12, ""),      Row(13, ""),     Row(14, ""),
-           Row(15, t.fiveSixFifteen), Row(16, ""),    Row(17, ""),     Row(18, ""),
-           Row(19, ""),             Row(20, ""),      Row(21, t.twentyOne), Row(22, t.twentyTwo)}};
-}
+// Each table has the usual form: rows 5, 6 and 15 share a text, rows 11 to 14 and 16 to
+// 20 are empty.
+using engine::BuiltReadingTable;
+constexpr BuiltReadingTable Build(const engine::UsualTableTexts& texts) { return engine::BuildReadingTable(texts); }
 
 // The texts are kept in UTF-8 in unsei_texts.txt; unsei_texts_cp932.h holds their CP932
 // form. Arguments: title, rows 1 to 5 (5 also 6 and 15), 7 to 10, 21, 22.
 using namespace texts;
-constexpr BuiltTable kDayFirst = Build({kDayTitle, kDayFirst1, kDayFirst2, kDayFirst3, kDayFirst4, kDayFirst5,
+constexpr BuiltReadingTable kDayFirst = Build({kDayTitle, kDayFirst1, kDayFirst2, kDayFirst3, kDayFirst4, kDayFirst5,
     kDayFirst7, kDayFirst8, kDayFirst9, kDayFirst10, kDayFirst21, kDayFirst22});
-constexpr BuiltTable kDaySecond = Build({kDayTitle, kDaySecond1, kDaySecond2, kDaySecond3, kDaySecond4, kDaySecond5,
+constexpr BuiltReadingTable kDaySecond = Build({kDayTitle, kDaySecond1, kDaySecond2, kDaySecond3, kDaySecond4, kDaySecond5,
     kDaySecond7, kDaySecond8, kDaySecond9, kDaySecond10, kDaySecond21, kDaySecond22});
-constexpr BuiltTable kMonthFirst = Build({kMonthTitle, kMonthFirst1, kMonthFirst2, kMonthFirst3, kMonthFirst4, kMonthFirst5,
+constexpr BuiltReadingTable kMonthFirst = Build({kMonthTitle, kMonthFirst1, kMonthFirst2, kMonthFirst3, kMonthFirst4, kMonthFirst5,
     kMonthFirst7, kMonthFirst8, kMonthFirst9, kMonthFirst10, kMonthFirst21, kMonthFirst22});
-constexpr BuiltTable kMonthSecond = Build({kMonthTitle, kMonthSecond1, kMonthSecond2, kMonthSecond3, kMonthSecond4, kMonthSecond5,
+constexpr BuiltReadingTable kMonthSecond = Build({kMonthTitle, kMonthSecond1, kMonthSecond2, kMonthSecond3, kMonthSecond4, kMonthSecond5,
     kMonthSecond7, kMonthSecond8, kMonthSecond9, kMonthSecond10, kMonthSecond21, kMonthSecond22});
-constexpr BuiltTable kYearFirst = Build({kYearTitle, kYearFirst1, kYearFirst2, kYearFirst3, kYearFirst4, kYearFirst5,
+constexpr BuiltReadingTable kYearFirst = Build({kYearTitle, kYearFirst1, kYearFirst2, kYearFirst3, kYearFirst4, kYearFirst5,
     kYearFirst7, kYearFirst8, kYearFirst9, kYearFirst10, kYearFirst21, kYearFirst22});
-constexpr BuiltTable kYearSecond = Build({kYearTitle, kYearSecond1, kYearSecond2, kYearSecond3, kYearSecond4, kYearSecond5,
+constexpr BuiltReadingTable kYearSecond = Build({kYearTitle, kYearSecond1, kYearSecond2, kYearSecond3, kYearSecond4, kYearSecond5,
     kYearSecond7, kYearSecond8, kYearSecond9, kYearSecond10, kYearSecond21, kYearSecond22});
 
 }  // namespace
@@ -78,11 +50,6 @@ const ReadingTable& UnseiReadingTable(UnseiPart part, Phrasing phrasing) {
       break;
   }
   return first ? kYearFirst.rows : kYearSecond.rows;
-}
-
-const char* ReadingText(const ReadingTable& table, int index) {
-  if (index < 0 || index >= kReadingRowCount) return "";
-  return table[index].text;
 }
 
 int FaceKindOfIndex(int index) {

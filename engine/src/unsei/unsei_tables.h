@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "reading_table/reading_table.h"
+
 namespace nuvaro::unsei {
 
 // The eight sums a day reading can speak of (honsyou never is).
@@ -19,22 +21,17 @@ enum class Phrasing { kFirst, kSecond };
 inline constexpr int kFirstBranch = 1;   // 子
 inline constexpr int kLastBranch = 12;   // 亥
 
-// One row of a reading table; index equals the row's position.
-struct ReadingRow {
-  std::int32_t index;
-  const char* text;
-};
-inline constexpr int kReadingRowCount = 23;
-using ReadingTable = ReadingRow[kReadingRowCount];
+// The engine's reading-table form, shared with the other readings.
+using engine::kReadingRowCount;
+using engine::ReadingRow;
+using engine::ReadingTable;
+using engine::ReadingText;
 
 // The sum that a branch (1 to 12) selects in the first or the second half.
 UnseiSum SelectSum(int branch, bool firstHalf);
 
 // The reading table of a part in a phrasing.
 const ReadingTable& UnseiReadingTable(UnseiPart part, Phrasing phrasing);
-
-// The text of row index of a table; the empty text for an index outside 0 to 22.
-const char* ReadingText(const ReadingTable& table, int index);
 
 // The face kind (1 to 5) of the reading index of the sum the day part selects.
 int FaceKindOfIndex(int index);
