@@ -6,5 +6,6 @@
 #include "nuvacalc_soul.h"
 #include "nuvacalc_unsei.h"
 /* The engine's readings add their headers below. */
+#include "nuvacalc_personal.h"
 
 #endif
