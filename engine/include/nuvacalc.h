@@ -7,5 +7,6 @@
 #include "nuvacalc_unsei.h"
 /* The engine's readings add their headers below. */
 #include "nuvacalc_readings.h"
+#include "nuvacalc_personal.h"
 
 #endif

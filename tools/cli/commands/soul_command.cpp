@@ -1,17 +1,13 @@
 // soul SURNAME GIVEN: the engine's soul numbers of a name (every field of its SoulRecord).
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "cli_command.h"
 #include "nuvacalc.h"
-#include "platform/core/encoding.h"
+#include "soul_name_input.h"
 
 namespace nuvaro::cli {
 namespace {
-
-// Longest name part the record holds with its terminator.
-constexpr std::size_t kMaxNameBytes = kSoulNameBytes - 1;
 
 template <typename T, std::size_t N>
 Json IntArray(const T (&values)[N]) {
@@ -20,23 +16,10 @@ Json IntArray(const T (&values)[N]) {
   return list;
 }
 
-// Converts one name part and copies it into its record field; empty string on success.
-std::string CopyNamePart(const std::string& utf8, const char* what, char (&field)[kSoulNameBytes]) {
-  auto cp932 = platform::Utf8ToCp932(utf8);
-  if (!cp932) return std::string(what) + " \"" + utf8 + "\" cannot be written in CP932";
-  if (cp932->size() > kMaxNameBytes) {
-    return std::string(what) + " \"" + utf8 + "\" is longer than " + std::to_string(kMaxNameBytes) +
-           " bytes in CP932";
-  }
-  std::memcpy(field, cp932->data(), cp932->size());
-  return {};
-}
-
 CommandResult RunSoul(const std::vector<std::string>& args, CommandSession&) {
   SoulRecord record{};
-  for (const std::string& error : {CopyNamePart(args[0], "surname", record.sei),
-                                   CopyNamePart(args[1], "given name", record.mei)}) {
-    if (!error.empty()) return CommandResult::Fail(kExitBadInput, error);
+  if (std::string error = CopyNameParts(args[0], args[1], record); !error.empty()) {
+    return CommandResult::Fail(kExitBadInput, error);
   }
   const int result = CalculateSoul(&record);
   Json answer = Json::Object();

@@ -1,0 +1,72 @@
+// reading SURNAME GIVEN: a person's eleven personal readings, asked as a caller asks
+// them: CalculateSoul on the name, then one query per aspect in code order with the sum
+// that the aspect takes, text and note preset to the empty text.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "cli_command.h"
+#include "engine_text_json.h"
+#include "nuvacalc.h"
+#include "soul_name_input.h"
+
+namespace nuvaro::cli {
+namespace {
+
+struct Aspect {
+  std::int32_t code;
+  const char* title;
+  std::int16_t SoulRecord::*sum;
+};
+
+// In code order, so 5 comes before 6 and 10 before 11.
+constexpr Aspect kAspects[] = {
+    {kPersonalAspectHonsyou, "本性", &SoulRecord::honsyou},
+    {kPersonalAspectSyakai, "社会的性格", &SoulRecord::syakai},
+    {kPersonalAspectShigoto, "仕事運", &SoulRecord::shigoto},
+    {kPersonalAspectNinki, "人気運", &SoulRecord::ninki},
+    {kPersonalAspectJinkakuA, "人格Ａ", &SoulRecord::jinkakuA},
+    {kPersonalAspectJinkakuB, "人格Ｂ", &SoulRecord::jinkakuB},
+    {kPersonalAspectKatei, "家庭内性格", &SoulRecord::chikaku},
+    {kPersonalAspectAijyou, "愛情運", &SoulRecord::aijyou},
+    {kPersonalAspectShinrei, "心霊運", &SoulRecord::shinrei},
+    {kPersonalAspectKeizaiA, "経済運Ａ", &SoulRecord::jinkakuA},
+    {kPersonalAspectKeizaiB, "経済運Ｂ", &SoulRecord::jinkakuB},
+};
+static_assert(sizeof kAspects / sizeof kAspects[0] == kPersonalAspectCount);
+
+CommandResult RunReading(const std::vector<std::string>& args, CommandSession&) {
+  SoulRecord record{};
+  if (std::string error = CopyNameParts(args[0], args[1], record); !error.empty()) {
+    return CommandResult::Fail(kExitBadInput, error);
+  }
+  const int result = CalculateSoul(&record);
+
+  Json readings = Json::Array();
+  for (const Aspect& aspect : kAspects) {
+    PersonalFortuneQuery query{};
+    query.number = static_cast<std::uint16_t>(record.*aspect.sum);
+    query.aspect = aspect.code;
+    query.text = "";
+    query.note = "";
+    GetPersonalFortune(&query);
+    auto text = EngineTextJson(query.text);
+    auto note = EngineTextJson(query.note);
+    if (!text || !note) return CommandResult::Fail(kExitFailure, "the engine's text is not valid CP932");
+    readings.Push(Json::Object()
+                      .Set("aspect", Json::Int(aspect.code))
+                      .Set("title", Json::String(aspect.title))
+                      .Set("number", Json::Int(query.number))
+                      .Set("text", std::move(*text))
+                      .Set("note", std::move(*note)));
+  }
+  return CommandResult::Ok(Json::Object().Set("result", Json::Int(result)).Set("readings", std::move(readings)));
+}
+
+const CliCommandRegistration kReading({"reading", "SURNAME GIVEN",
+                                       "A name's eleven personal readings, each asked with the sum its aspect "
+                                       "takes.",
+                                       2, RunReading});
+
+}  // namespace
+}  // namespace nuvaro::cli
