@@ -1,11 +1,28 @@
 #include "calendar/month_drawing_data.h"
 
 #include "calendar/civil_date.h"
+#include "calendar/holiday_table.h"
 #include "calendar/month_day_labels.h"
 
 namespace nuvaro::calendar {
 
-MonthSources DefaultMonthSources() { return {BuildHolidayTable, MonthDayLabels}; }
+MonthSources DefaultMonthSources() { return {PublicHolidays, MonthDayLabels}; }
+
+std::vector<HolidayDay> PublicHolidays(int year) {
+  HolidayTable table = BuildHolidayTable(year);
+  std::vector<HolidayDay> holidays;
+  for (const HolidayEntry& entry : table.slots) {
+    if (entry.day != 0) holidays.push_back({entry.month, entry.day, entry.name});
+  }
+  return holidays;
+}
+
+const HolidayDay* FindHolidayDay(const std::vector<HolidayDay>& holidays, int month, int day) {
+  for (const HolidayDay& holiday : holidays) {
+    if (holiday.month == month && holiday.day == day) return &holiday;
+  }
+  return nullptr;
+}
 
 std::string FullNameOf(std::string_view surname, std::string_view givenName) {
   std::string full(surname);
@@ -52,7 +69,7 @@ DayCellContent DecideDayCell(const MonthDrawingData& data, const CalendarSetting
   DayCellContent cell;
   cell.day = day;
   cell.dayNumber = std::to_string(day);
-  const HolidayEntry* holiday = FindHoliday(data.holidays, data.month, day);
+  const HolidayDay* holiday = FindHolidayDay(data.holidays, data.month, day);
   cell.holidayColour = holiday != nullptr || column == kSunday;
   // A Sunday holiday keeps its number colour but shows no name.
   if (holiday != nullptr && column != kSunday && settings.kyujitu != 0) cell.holidayName = holiday->name;

@@ -11,25 +11,35 @@
 
 #include "calendar/calendar_settings.h"
 #include "calendar/day_reading.h"
-#include "calendar/holiday_table.h"
 #include "calendar/old_calendar_label.h"
 
 namespace nuvaro::calendar {
 
+// One holiday of a year: its date and its name (CP932).
+struct HolidayDay {
+  int month = 0;
+  int day = 0;
+  std::string name;
+};
+
 // Where a drawing takes its holidays and day labels from. Other holiday rules or
 // another old calendar plug in here.
 struct MonthSources {
-  std::function<HolidayTable(int year)> holidays;
+  std::function<std::vector<HolidayDay>(int year)> holidays;
   std::function<std::vector<DayLabels>(int year, int month)> dayLabels;
 };
 // The public holidays of holiday_table.h and the labels of month_day_labels.h.
 MonthSources DefaultMonthSources();
+// The dated slots of holiday_table.h for a year, in slot order.
+std::vector<HolidayDay> PublicHolidays(int year);
+// The first holiday on a date, or nullptr.
+const HolidayDay* FindHolidayDay(const std::vector<HolidayDay>& holidays, int month, int day);
 
 struct MonthDrawingData {
   int year = 0;
   int month = 0;
   int days = 0;
-  HolidayTable holidays;
+  std::vector<HolidayDay> holidays;   // the year's holidays
   std::vector<DayLabels> labels;      // entry d - 1 for day d
   std::vector<DayReading> readings;   // entry d - 1 for day d; empty readings without a person
   int engineRequests = 0;             // day readings asked of the engine in this drawing

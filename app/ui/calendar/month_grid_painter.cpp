@@ -98,13 +98,13 @@ void DrawEtchedEdge(QPainter& painter, const QRect& rect) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, false);
   int l = rect.left(), t = rect.top(), r = rect.right(), b = rect.bottom();
-  auto frame = [&painter](int l, int t, int r, int b, const QColor& topLeft, const QColor& bottomRight) {
+  auto frame = [&painter](int x0, int y0, int x1, int y1, const QColor& topLeft, const QColor& bottomRight) {
     painter.setPen(QPen(topLeft, 1));
-    painter.drawLine(l, t, r, t);
-    painter.drawLine(l, t, l, b);
+    painter.drawLine(x0, y0, x1, y0);
+    painter.drawLine(x0, y0, x0, y1);
     painter.setPen(QPen(bottomRight, 1));
-    painter.drawLine(l, b, r, b);
-    painter.drawLine(r, t, r, b);
+    painter.drawLine(x0, y1, x1, y1);
+    painter.drawLine(x1, y0, x1, y1);
   };
   frame(l, t, r - 1, b - 1, shadow, light);
   frame(l + 1, t + 1, r, b, light, shadow);
