@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPen>
 
+#include <algorithm>
 #include <array>
 
 #include "calendar/calendar_window_texts.h"
@@ -42,18 +43,28 @@ QRect ToQRect(const GridRect& rect) { return QRect(rect.left, rect.top, rect.Wid
 QColor Colour(std::int32_t value) { return ToQColor(static_cast<ColourRef>(value)); }
 
 // A single-line text in a rectangle, vertically centred, clipped to the rectangle;
-// nothing for an empty text or a rectangle too small for any font.
+// nothing for an empty text or a rectangle too small for any font. The character
+// height follows the rectangle's height; a text wider than `fitWidth` at that height is
+// set smaller until it fits, so no label loses its beginning or end to the cell's edge.
 void DrawLabel(QPainter& painter, const GridRect& rect, const std::string& cp932, const QString& face, int weight,
-               Qt::Alignment horizontal, std::int32_t colour) {
+               Qt::Alignment horizontal, std::int32_t colour, int fitWidth) {
   int height = calendar::LabelCharacterHeight(rect);
   if (cp932.empty() || height <= 0) return;
+  QString text = platform::QStringFromCp932(cp932);
+  QFont font = GridFont(face, height, weight);
+  int width = QFontMetrics(font).horizontalAdvance(text);
+  if (width > fitWidth && fitWidth > 0) font = GridFont(face, std::max(1, height * fitWidth / width), weight);
   painter.save();
   painter.setClipRect(ToQRect(rect), Qt::IntersectClip);
-  painter.setFont(GridFont(face, height, weight));
+  painter.setFont(font);
   painter.setPen(Colour(colour));
-  painter.drawText(ToQRect(rect), static_cast<int>(horizontal | Qt::AlignVCenter | Qt::TextSingleLine),
-                   platform::QStringFromCp932(cp932));
+  painter.drawText(ToQRect(rect), static_cast<int>(horizontal | Qt::AlignVCenter | Qt::TextSingleLine), text);
   painter.restore();
+}
+
+void DrawLabel(QPainter& painter, const GridRect& rect, const std::string& cp932, const QString& face, int weight,
+               Qt::Alignment horizontal, std::int32_t colour) {
+  DrawLabel(painter, rect, cp932, face, weight, horizontal, colour, rect.Width());
 }
 
 // The reading, word-wrapped from the rectangle's top, clipped to it.
@@ -172,11 +183,14 @@ MonthGridDrawing DrawMonthGrid(QPainter& painter, const QRect& target, const Mon
     calendar::DayCellAreas areas = calendar::CellAreas(cell.rect);
     DrawLabel(painter, areas.dayNumber, content.dayNumber, DayNumberFace(), QFont::Bold, Qt::AlignHCenter,
               content.holidayColour ? s.holidayDate : s.weekDate);
+    // The holiday name and the rokuyou stop short of the face in the top-right corner.
+    int besideFace = content.facePicture != 0 ? areas.face.x - 2 - areas.holidayName.left : areas.holidayName.Width();
     DrawLabel(painter, areas.holidayName, content.holidayName, GothicFace(), QFont::Bold, Qt::AlignLeft,
-              s.holidayDate);
+              s.holidayDate, besideFace);
     DrawLabel(painter, areas.oldCalendar, content.oldCalendar, GothicFace(), QFont::Bold, Qt::AlignRight,
               s.oldCalendarColour);
-    DrawLabel(painter, areas.rokuyou, content.rokuyou, GothicFace(), QFont::Bold, Qt::AlignLeft, s.rokuyouColour);
+    DrawLabel(painter, areas.rokuyou, content.rokuyou, GothicFace(), QFont::Bold, Qt::AlignLeft, s.rokuyouColour,
+              besideFace);
     DrawReading(painter, areas.reading, content.reading, s.data);
     if (content.facePicture != 0) {
       const QPixmap& face = DayFace(content.facePicture);

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
@@ -13,6 +14,7 @@
 #include <QTimer>
 #include <QWheelEvent>
 
+#include <cstdlib>
 #include <functional>
 #include <memory>
 
@@ -25,6 +27,7 @@
 #include "recording_message_sink.h"
 #include "test_text.h"
 #include "ui/calendar/calendar_settings_sheet.h"
+#include <QTabWidget>
 #include "ui/calendar/calendar_window.h"
 #include "ui/calendar/month_grid.h"
 #include "ui/calendar/name_dialog.h"
@@ -344,6 +347,30 @@ class CalendarWindowTest : public QObject {
     QPainter painter(&printed);
     DrawMonthGrid(painter, grid->rect(), grid->Request(), 1);
     QCOMPARE(CountColour(printed, ToQRect(layout.DayCell(10).rect), Rgb(0xCCFFFF)), 0);
+  }
+
+  // With NUVARO_SCREENSHOT_DIR set (a run under a real X server), the window is saved
+  // there for three telling months, so it can be looked at.
+  void screenshots() {
+    const char* dir = std::getenv("NUVARO_SCREENSHOT_DIR");
+    if (dir == nullptr || *dir == '\0') QSKIP("NUVARO_SCREENSHOT_DIR is not set");
+    auto window = OpenWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    for (auto [year, month] : {std::pair{2009, 2}, std::pair{2003, 8}, std::pair{2006, 1}}) {
+      window->ShowMonth(year, month);
+      QTest::qWait(300);
+      QString name = QStringLiteral("calendar_%1_%2.png").arg(year).arg(month, 2, 10, QLatin1Char('0'));
+      QVERIFY(window->grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(name)));
+    }
+    CPropertySheetCalendar sheet(window->Settings(), window.get());
+    sheet.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&sheet));
+    for (int tab : {0, 1}) {
+      sheet.Tabs()->setCurrentIndex(tab);
+      QTest::qWait(200);
+      QVERIFY(sheet.grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(QStringLiteral("sheet_%1.png").arg(tab))));
+    }
   }
 
   void printsThroughTheInjectedPrinter() {
