@@ -1,7 +1,8 @@
 // The old-calendar label and the rokuyou of every day of one civil month, computed
 // together: one solstice-or-equinox search per day, and the new moons and principal
-// terms behind it found once for all the days that share that search's result. The
-// texts are the same bytes as OldCalendarLabel and RokuyouLabel day by day.
+// terms behind it found once for all the days that share that solstice or equinox. The
+// texts are the same bytes as OldCalendarLabel and RokuyouLabel day by day (checked for
+// every day from 1999-12 to 2100-01).
 #pragma once
 
 #include <vector>

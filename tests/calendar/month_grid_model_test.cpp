@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "calendar/calendar_page_layout.h"
 #include "calendar/civil_date.h"
 #include "calendar/month_day_labels.h"
 #include "calendar/month_drawing_data.h"
@@ -64,6 +65,24 @@ TEST(MonthGridLayoutTest, HeaderBoxesAndCellAreas) {
   EXPECT_EQ(areas.face, (GridPoint{168, 134}));
   EXPECT_EQ(LabelCharacterHeight(areas.dayNumber), 27);
   EXPECT_EQ(ReadingCharacterHeight(areas.reading), 12);
+}
+
+TEST(CalendarPageLayoutTest, ThousandthsOfThePageTruncatedOneByOne) {
+  struct Case {
+    int w, h, titleHeight;
+    GridPoint title;
+    GridRect box;
+  } cases[] = {
+      {2000, 1000, 26, {20, 30}, {20, 61, 20 + 1980 - 31, 61 + 939 - 31}},    // landscape: 990 / 1000 of the width
+      {1000, 2000, 52, {10, 60}, {10, 122, 10 + 1000 - 62, 122 + 1878 - 62}},  // portrait: the whole width
+      {999, 1999, 51, {9, 59}, {9, 121, 9 + 999 - 61, 121 + 1877 - 61}},      // every term truncated
+  };
+  for (const Case& c : cases) {
+    CalendarPageLayout page = LayOutCalendarPage(c.w, c.h);
+    EXPECT_EQ(page.titleCharacterHeight, c.titleHeight) << c.w << "x" << c.h;
+    EXPECT_EQ(page.titleOrigin, c.title) << c.w << "x" << c.h;
+    EXPECT_EQ(page.box, c.box) << c.w << "x" << c.h;
+  }
 }
 
 // Fakes of the two engine entries: they count calls and remember the reset flags.

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
+#include <tuple>
 
 #include "calendar/calendar_window_texts.h"
 #include "platform/core/local_clock.h"
@@ -29,7 +31,7 @@ const QString& DayNumberFace() {
   return face;
 }
 
-QFont GridFont(const QString& face, int characterHeight, int weight) {
+QFont MakeGridFont(const QString& face, int characterHeight, int weight) {
   QFont font(face);
   font.setPixelSize(characterHeight);
   font.setWeight(static_cast<QFont::Weight>(weight));
@@ -37,6 +39,28 @@ QFont GridFont(const QString& face, int characterHeight, int weight) {
   font.setHintingPreference(QFont::PreferFullHinting);
   return font;
 }
+
+// A font with its metrics. A drawing asks for the same few fonts in every cell: each is
+// made once per drawing.
+struct GridFontEntry {
+  QFont font;
+  QFontMetrics metrics;
+};
+class GridFonts {
+ public:
+  const GridFontEntry& Get(const QString& face, int characterHeight, int weight) {
+    auto key = std::make_tuple(face, characterHeight, weight);
+    auto found = fonts_.find(key);
+    if (found == fonts_.end()) {
+      QFont font = MakeGridFont(face, characterHeight, weight);
+      found = fonts_.emplace(key, GridFontEntry{font, QFontMetrics(font)}).first;
+    }
+    return found->second;
+  }
+
+ private:
+  std::map<std::tuple<QString, int, int>, GridFontEntry> fonts_;
+};
 
 QRect ToQRect(const GridRect& rect) { return QRect(rect.left, rect.top, rect.Width(), rect.Height()); }
 
@@ -46,39 +70,40 @@ QColor Colour(std::int32_t value) { return ToQColor(static_cast<ColourRef>(value
 // nothing for an empty text or a rectangle too small for any font. The character
 // height follows the rectangle's height; a text wider than `fitWidth` at that height is
 // set smaller until it fits, so no label loses its beginning or end to the cell's edge.
-void DrawLabel(QPainter& painter, const GridRect& rect, const std::string& cp932, const QString& face, int weight,
-               Qt::Alignment horizontal, std::int32_t colour, int fitWidth) {
+void DrawLabel(QPainter& painter, GridFonts& fonts, const GridRect& rect, const std::string& cp932,
+               const QString& face, int weight, Qt::Alignment horizontal, std::int32_t colour, int fitWidth) {
   int height = calendar::LabelCharacterHeight(rect);
   if (cp932.empty() || height <= 0) return;
   QString text = platform::QStringFromCp932(cp932);
-  QFont font = GridFont(face, height, weight);
-  int width = QFontMetrics(font).horizontalAdvance(text);
-  if (width > fitWidth && fitWidth > 0) font = GridFont(face, std::max(1, height * fitWidth / width), weight);
+  const GridFontEntry* font = &fonts.Get(face, height, weight);
+  int width = font->metrics.horizontalAdvance(text);
+  if (width > fitWidth && fitWidth > 0) font = &fonts.Get(face, std::max(1, height * fitWidth / width), weight);
   painter.save();
   painter.setClipRect(ToQRect(rect), Qt::IntersectClip);
-  painter.setFont(font);
+  painter.setFont(font->font);
   painter.setPen(Colour(colour));
   painter.drawText(ToQRect(rect), static_cast<int>(horizontal | Qt::AlignVCenter | Qt::TextSingleLine), text);
   painter.restore();
 }
 
-void DrawLabel(QPainter& painter, const GridRect& rect, const std::string& cp932, const QString& face, int weight,
-               Qt::Alignment horizontal, std::int32_t colour) {
-  DrawLabel(painter, rect, cp932, face, weight, horizontal, colour, rect.Width());
+void DrawLabel(QPainter& painter, GridFonts& fonts, const GridRect& rect, const std::string& cp932,
+               const QString& face, int weight, Qt::Alignment horizontal, std::int32_t colour) {
+  DrawLabel(painter, fonts, rect, cp932, face, weight, horizontal, colour, rect.Width());
 }
 
 // The reading, word-wrapped from the rectangle's top, clipped to it.
-void DrawReading(QPainter& painter, const GridRect& rect, const std::string& cp932, std::int32_t colour) {
+void DrawReading(QPainter& painter, GridFonts& fonts, const GridRect& rect, const std::string& cp932,
+                 std::int32_t colour) {
   int height = calendar::ReadingCharacterHeight(rect);
   if (cp932.empty() || height <= 0) return;
-  QFont font = GridFont(GothicFace(), height, QFont::Normal);
+  const GridFontEntry& font = fonts.Get(GothicFace(), height, QFont::Normal);
+  const QFontMetrics& metrics = font.metrics;
   painter.save();
   painter.setClipRect(ToQRect(rect), Qt::IntersectClip);
-  painter.setFont(font);
+  painter.setFont(font.font);
   painter.setPen(Colour(colour));
-  QFontMetrics metrics(font);
   QStringList lines = WrapJapaneseText(platform::QStringFromCp932(cp932), rect.Width(),
-                                       [&metrics](const QString& text) { return metrics.horizontalAdvance(text); });
+                                       [&metrics](QChar c) { return metrics.horizontalAdvance(c); });
   int y = rect.top;
   for (const QString& line : lines) {
     if (y >= rect.bottom) break;
@@ -141,6 +166,7 @@ MonthGridDrawing DrawMonthGrid(QPainter& painter, const QRect& target, const Mon
   drawing.layout = calendar::LayOutMonth(request.year, request.month, rect);
   const calendar::MonthGridLayout& layout = drawing.layout;
 
+  GridFonts fonts;
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setRenderHint(QPainter::TextAntialiasing, true);
@@ -172,7 +198,7 @@ MonthGridDrawing DrawMonthGrid(QPainter& painter, const QRect& target, const Mon
     box.bottom += rect.top;
     bool sunday = column == 0;
     painter.fillRect(ToQRect(box), Colour(sunday ? s.holidayBackground : s.weekBackground));
-    DrawLabel(painter, box, std::string(WeekdayNames()[static_cast<std::size_t>(column)]), GothicFace(), QFont::Bold,
+    DrawLabel(painter, fonts, box, std::string(WeekdayNames()[static_cast<std::size_t>(column)]), GothicFace(), QFont::Bold,
               Qt::AlignHCenter, sunday ? s.holiday : s.week);
   }
 
@@ -181,17 +207,17 @@ MonthGridDrawing DrawMonthGrid(QPainter& painter, const QRect& target, const Mon
     int column = (layout.firstWeekday + day - 1) % calendar::kGridColumns;
     calendar::DayCellContent content = calendar::DecideDayCell(drawing.data, s, day, column);
     calendar::DayCellAreas areas = calendar::CellAreas(cell.rect);
-    DrawLabel(painter, areas.dayNumber, content.dayNumber, DayNumberFace(), QFont::Bold, Qt::AlignHCenter,
+    DrawLabel(painter, fonts, areas.dayNumber, content.dayNumber, DayNumberFace(), QFont::Bold, Qt::AlignHCenter,
               content.holidayColour ? s.holidayDate : s.weekDate);
     // The holiday name and the rokuyou stop short of the face in the top-right corner.
     int besideFace = content.facePicture != 0 ? areas.face.x - 2 - areas.holidayName.left : areas.holidayName.Width();
-    DrawLabel(painter, areas.holidayName, content.holidayName, GothicFace(), QFont::Bold, Qt::AlignLeft,
+    DrawLabel(painter, fonts, areas.holidayName, content.holidayName, GothicFace(), QFont::Bold, Qt::AlignLeft,
               s.holidayDate, besideFace);
-    DrawLabel(painter, areas.oldCalendar, content.oldCalendar, GothicFace(), QFont::Bold, Qt::AlignRight,
+    DrawLabel(painter, fonts, areas.oldCalendar, content.oldCalendar, GothicFace(), QFont::Bold, Qt::AlignRight,
               s.oldCalendarColour);
-    DrawLabel(painter, areas.rokuyou, content.rokuyou, GothicFace(), QFont::Bold, Qt::AlignLeft, s.rokuyouColour,
+    DrawLabel(painter, fonts, areas.rokuyou, content.rokuyou, GothicFace(), QFont::Bold, Qt::AlignLeft, s.rokuyouColour,
               besideFace);
-    DrawReading(painter, areas.reading, content.reading, s.data);
+    DrawReading(painter, fonts, areas.reading, content.reading, s.data);
     if (content.facePicture != 0) {
       const QPixmap& face = DayFace(content.facePicture);
       if (!face.isNull()) {

@@ -20,18 +20,23 @@ bool IsLatinWordCharacter(QChar c) { return c.unicode() < 0x80 && !c.isSpace(); 
 
 }  // namespace
 
-QStringList WrapJapaneseText(const QString& text, int maxWidth, const std::function<int(const QString&)>& width) {
+QStringList WrapJapaneseText(const QString& text, int maxWidth, const std::function<int(QChar)>& advance) {
   QStringList lines;
   for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
     QString rest = paragraph;
     while (!rest.isEmpty()) {
-      if (width(rest) <= maxWidth) {
+      // The longest prefix that fits, at least one character.
+      int fit = 0;
+      int width = 0;
+      while (fit < rest.size()) {
+        width += advance(rest.at(fit));
+        if (width > maxWidth && fit > 0) break;
+        ++fit;
+      }
+      if (fit == rest.size()) {
         lines << rest;
         break;
       }
-      // The longest prefix that fits, at least one character.
-      int fit = 1;
-      while (fit < rest.size() && width(rest.left(fit + 1)) <= maxWidth) ++fit;
       int cut = fit;
       // Move the break back over forbidden starts and ends, and out of Latin words.
       while (cut > 1 && (NoLineStart(rest.at(cut)) || NoLineEnd(rest.at(cut - 1)) ||
