@@ -49,11 +49,12 @@ constexpr int kHandCursor = 225;
 
 bool RunPrintDialog(QPrinter& printer, QWidget* parent) {
   QPrintDialog dialog(&printer, parent);
-  // All pages only: no selection, no page range, no print-to-file box.
+  // All pages only: no selection and no page range. Qt's dialog has no print-to-file
+  // box; this option offers its "Print to File (PDF)" printer instead.
   dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
   dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-  dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+  dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
   dialog.setPrintRange(QAbstractPrintDialog::AllPages);
   return dialog.exec() == QDialog::Accepted;
 }
