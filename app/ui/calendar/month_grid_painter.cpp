@@ -104,9 +104,11 @@ void DrawReading(QPainter& painter, GridFonts& fonts, const GridRect& rect, cons
   painter.setPen(Colour(colour));
   QStringList lines = WrapJapaneseText(platform::QStringFromCp932(cp932), rect.Width(),
                                        [&metrics](QChar c) { return metrics.horizontalAdvance(c); });
+  // Whole lines only: a line the cell cannot hold is left out rather than cut in half
+  // (the first line is drawn in any case).
   int y = rect.top;
   for (const QString& line : lines) {
-    if (y >= rect.bottom) break;
+    if (y > rect.top && y + metrics.height() > rect.bottom) break;
     painter.drawText(QRect(rect.left, y, rect.Width(), metrics.height()),
                      static_cast<int>(Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine), line);
     y += metrics.height();
