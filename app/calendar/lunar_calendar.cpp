@@ -27,13 +27,6 @@ constexpr int kNewMoonRestartStep = 15;
 constexpr int kNewMoonLastStep = 30;
 
 constexpr int kTermCount = 4;
-constexpr int kNewMoonCount = 5;
-
-struct LunarMonth {
-  int number = 0;
-  int leap = 0;
-  double firstDay = 0;
-};
 
 // Moves the instant (t1 whole, t2 fraction) back by delta days, keeping t2 at 0 or more.
 void StepBack(double& t1, double& t2, double delta1, double delta2) {
@@ -114,9 +107,9 @@ double NewMoonNear(double x) {
   return t2 + t1 + kLocalTimeOffset;
 }
 
-LunarDate CivilToLunar(double x) {
+LunarMonthSpan LunarMonthsFrom(const SolarTerm& quarterTerm) {
   SolarTerm chu[kTermCount];
-  chu[0] = PrecedingSolarTerm(x, 90);
+  chu[0] = quarterTerm;
   for (int i = 1; i < kTermCount; ++i) chu[i] = PrecedingSolarTerm(chu[i - 1].instant + 32, 30);
 
   double saku[kNewMoonCount];
@@ -140,7 +133,8 @@ LunarDate CivilToLunar(double x) {
   // Five new moons with only four principal terms: one of the months has none.
   bool leapPending = std::trunc(chu[3].instant) >= std::trunc(saku[4]);
 
-  LunarMonth months[kNewMoonCount];
+  LunarMonthSpan span;
+  LunarMonth* months = span.months;
   int firstNumber = 2 + static_cast<int>(std::trunc(chu[0].longitude / 30));
   months[0] = {firstNumber > 12 ? firstNumber - 12 : firstNumber, 0, std::trunc(saku[0])};
   for (int i = 1; i < kNewMoonCount; ++i) {
@@ -153,7 +147,11 @@ LunarDate CivilToLunar(double x) {
     }
     months[i] = {NextMonthNumber(months[i - 1].number), 0, std::trunc(saku[i])};
   }
+  return span;
+}
 
+LunarDate LunarDateIn(const LunarMonthSpan& span, double x) {
+  const LunarMonth* months = span.months;
   double d = std::trunc(x);
   int found = kNewMoonCount - 1;
   for (int i = 0; i < kNewMoonCount; ++i) {
@@ -178,5 +176,7 @@ LunarDate CivilToLunar(double x) {
   if (lunar.month > 9 && lunar.month > civil.month) lunar.year -= 1;
   return lunar;
 }
+
+LunarDate CivilToLunar(double x) { return LunarDateIn(LunarMonthsFrom(PrecedingSolarTerm(x, 90)), x); }
 
 }  // namespace nuvaro::calendar

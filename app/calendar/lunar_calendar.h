@@ -27,6 +27,23 @@ SolarTerm PrecedingSolarTerm(double x, int step);
 // The new moon that the search converges to from x (as a rule the one before x).
 double NewMoonNear(double x);
 
+// The conversion in two stages. Everything but the final look-up depends on the day only
+// through the solstice or equinox before it, so days that share that term can share
+// the months found from it.
+inline constexpr int kNewMoonCount = 5;
+struct LunarMonth {
+  int number = 0;      // 1 to 12
+  int leap = 0;        // 1 for a leap month
+  double firstDay = 0; // local day number of its first day (a whole number)
+};
+struct LunarMonthSpan {
+  LunarMonth months[kNewMoonCount];
+};
+// The five lunar months from the one holding the term (from PrecedingSolarTerm(x, 90)).
+LunarMonthSpan LunarMonthsFrom(const SolarTerm& quarterTerm);
+// The lunisolar date of the local day number x within the months.
+LunarDate LunarDateIn(const LunarMonthSpan& span, double x);
+
 // The lunisolar date of the local day number x.
 LunarDate CivilToLunar(double x);
 

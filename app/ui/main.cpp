@@ -2,13 +2,18 @@
 #include <QApplication>
 
 #include "platform/qt/qt_message_sink.h"
+#include "ui/app/print_calendar_command.h"
 #include "ui/app/program_main.h"
 
 int main(int argc, char** argv) {
+  const bool printCalendar = nuvaro::ui::IsPrintCalendarCommand(argc, argv);
+  if (printCalendar) nuvaro::ui::PrepareHeadlessPrintCalendar();
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Nuvaro"));
   QApplication::setApplicationDisplayName(QString::fromUtf8("ヌヴァロ君"));
   QApplication::setDesktopFileName(QStringLiteral("nuvaro"));
+  // The export writes its messages to the terminal (the default sink).
+  if (printCalendar) return nuvaro::ui::RunPrintCalendarCommand(QApplication::arguments());
   nuvaro::platform::QtMessageSink sink;
   nuvaro::platform::SetMessageSink(&sink);
   int status = nuvaro::ui::RunProgram();

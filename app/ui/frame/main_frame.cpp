@@ -23,6 +23,7 @@
 #include "ui/frame/version_dialog.h"
 #include "board/nuvaro_scroll_view.h"
 #include "ui/guide/guide_menu_view.h"
+#include "ui/calendar/calendar_window.h"
 
 namespace nuvaro::ui {
 namespace {
@@ -141,6 +142,10 @@ void CMainFrame::OnBoardToolbarCommand(int command) {
 }
 
 void CMainFrame::OnBoardRequest(int command) {
+  if (command == kCommandCalendar) {
+    RunCalendarWindow(core_.Document().Face(), core_.Engine(), this);
+    return;
+  }
   switch (command) {
     case kCommandNameEntry:
       ShowEntryBar(true);

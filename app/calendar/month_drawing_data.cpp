@@ -1,0 +1,84 @@
+#include "calendar/month_drawing_data.h"
+
+#include "calendar/civil_date.h"
+#include "calendar/holiday_table.h"
+#include "calendar/month_day_labels.h"
+
+namespace nuvaro::calendar {
+
+MonthSources DefaultMonthSources() { return {PublicHolidays, MonthDayLabels}; }
+
+std::vector<HolidayDay> PublicHolidays(int year) {
+  HolidayTable table = BuildHolidayTable(year);
+  std::vector<HolidayDay> holidays;
+  for (const HolidayEntry& entry : table.slots) {
+    if (entry.day != 0) holidays.push_back({entry.month, entry.day, entry.name});
+  }
+  return holidays;
+}
+
+const HolidayDay* FindHolidayDay(const std::vector<HolidayDay>& holidays, int month, int day) {
+  for (const HolidayDay& holiday : holidays) {
+    if (holiday.month == month && holiday.day == day) return &holiday;
+  }
+  return nullptr;
+}
+
+std::string FullNameOf(std::string_view surname, std::string_view givenName) {
+  std::string full(surname);
+  full += ' ';
+  full += givenName;
+  return full;
+}
+
+MonthDrawingData GatherMonth(int year, int month, std::string_view surname, std::string_view givenName,
+                             const DayReadingEngine* engine, const MonthSources& sources) {
+  MonthDrawingData data;
+  data.year = year;
+  data.month = month;
+  data.days = DaysInMonth(year, month);
+  data.holidays = sources.holidays(year);
+  data.labels = sources.dayLabels(year, month);
+  data.labels.resize(static_cast<std::size_t>(data.days));
+  data.readings.resize(static_cast<std::size_t>(data.days));
+  std::string fullName = FullNameOf(surname, givenName);
+  if (engine == nullptr || fullName == " ") return data;
+  for (int day = 1; day <= data.days; ++day) {
+    data.readings[static_cast<std::size_t>(day - 1)] = RequestDayReading(*engine, fullName, year, month, day, day == 1);
+    ++data.engineRequests;
+  }
+  return data;
+}
+
+int DayFaceBitmap(int faceKind) {
+  switch (faceKind) {
+    case 1:
+      return 204;
+    case 2:
+      return 201;
+    case 4:
+      return 200;
+    case 5:
+      return 203;
+    default:
+      return 202;
+  }
+}
+
+DayCellContent DecideDayCell(const MonthDrawingData& data, const CalendarSettings& settings, int day, int column) {
+  DayCellContent cell;
+  cell.day = day;
+  cell.dayNumber = std::to_string(day);
+  const HolidayDay* holiday = FindHolidayDay(data.holidays, data.month, day);
+  cell.holidayColour = holiday != nullptr || column == kSunday;
+  // A Sunday holiday keeps its number colour but shows no name.
+  if (holiday != nullptr && column != kSunday && settings.kyujitu != 0) cell.holidayName = holiday->name;
+  auto index = static_cast<std::size_t>(day - 1);
+  if (settings.kyureki != 0) cell.oldCalendar = data.labels[index].oldCalendar;
+  if (settings.rokuyou != 0) cell.rokuyou = data.labels[index].rokuyou;
+  if (settings.kantei != 0) cell.reading = data.readings[index].readingText;
+  if (settings.kao != 0) cell.facePicture = DayFaceBitmap(data.readings[index].faceKind);
+  return cell;
+}
+
+}  // namespace nuvaro::calendar

@@ -1,0 +1,197 @@
+#include "ui/app/print_calendar_command.h"
+
+#include <QFile>
+#include <QPrinter>
+#include <QRegularExpression>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calendar/calendar_settings.h"
+#include "calendar/calendar_window_texts.h"
+#include "core/engine_binding.h"
+#include "platform/core/encoding.h"
+#include "platform/core/file_system.h"
+#include "platform/qt/text_conversion.h"
+#include "ui/calendar/calendar_printing.h"
+#include "ui/calendar/calendar_window.h"
+#include "ui/calendar/year_month_dialog.h"
+#include "ui/fonts/font_substitutions.h"
+
+namespace nuvaro::ui {
+
+namespace {
+
+namespace texts = calendar_texts;
+
+constexpr int kExitFailed = 1;
+constexpr int kExitUsage = 2;
+
+// Writes a CP932 text to stderr in UTF-8, with %s replaced by `argument` (UTF-8).
+void Complain(std::string_view cp932, const QString& argument = QString()) {
+  std::string text = platform::Cp932ToUtf8Lossy(cp932);
+  std::size_t mark = text.find("%s");
+  if (mark != std::string::npos) text.replace(mark, 2, argument.toStdString());
+  std::fprintf(stderr, "Nuvaro: %s\n", text.c_str());
+}
+
+struct ExportRequest {
+  int year = 0;
+  int firstMonth = 0;
+  int lastMonth = 0;
+  std::string surname;
+  std::string givenName;
+  QString output;
+  QString settings;
+};
+
+// "YYYY-MM" gives one month, "YYYY" the whole year; nothing outside 2000-01 .. 2099-12.
+bool ParseMonth(const QString& text, ExportRequest& request) {
+  static const QRegularExpression pattern(QStringLiteral("^(\\d{4})(?:-(\\d{1,2}))?$"));
+  QRegularExpressionMatch match = pattern.match(text);
+  if (!match.hasMatch()) return false;
+  request.year = match.captured(1).toInt();
+  if (request.year < kFirstCalendarYear || request.year > kLastCalendarYear) return false;
+  if (match.captured(2).isEmpty()) {
+    request.firstMonth = 1;
+    request.lastMonth = 12;
+    return true;
+  }
+  int month = match.captured(2).toInt();
+  if (month < 1 || month > 12) return false;
+  request.firstMonth = request.lastMonth = month;
+  return true;
+}
+
+// "姓 名" split at its first space (a full-width space also separates); CP932 parts.
+bool ParseName(const QString& text, ExportRequest& request) {
+  qsizetype space = text.indexOf(QLatin1Char(' '));
+  if (space < 0) space = text.indexOf(QChar(0x3000));
+  QString surname = space < 0 ? QString() : text.left(space);
+  QString givenName = space < 0 ? text : text.mid(space + 1);
+  std::optional<std::string> surnameBytes = platform::QStringToCp932(surname);
+  std::optional<std::string> givenNameBytes = platform::QStringToCp932(givenName);
+  if (!surnameBytes || !givenNameBytes) return false;
+  request.surname = *surnameBytes;
+  request.givenName = *givenNameBytes;
+  return true;
+}
+
+}  // namespace
+
+bool IsPrintCalendarCommand(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], kPrintCalendarOption) == 0) return true;
+  }
+  return false;
+}
+
+void PrepareHeadlessPrintCalendar() {
+  // Nothing is shown, so no display is needed: the offscreen platform draws the same.
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+}
+
+int RunPrintCalendarCommand(const QStringList& arguments) {
+  ExportRequest request;
+  bool haveMonth = false, haveName = false;
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    const QString& option = arguments[i];
+    bool known = option == QLatin1String(kPrintCalendarOption) || option == QLatin1String("--name") ||
+                 option == QLatin1String("--output") || option == QLatin1String("--settings");
+    if (!known) {
+      Complain(texts::kCliUnknownOption, option);
+      Complain(texts::kCliUsage);
+      return kExitUsage;
+    }
+    if (i + 1 >= arguments.size()) {
+      Complain(texts::kCliUsage);
+      return kExitUsage;
+    }
+    const QString& value = arguments[++i];
+    if (option == QLatin1String(kPrintCalendarOption)) {
+      if (!ParseMonth(value, request)) {
+        Complain(texts::kCliBadMonth, value);
+        return kExitUsage;
+      }
+      haveMonth = true;
+    } else if (option == QLatin1String("--name")) {
+      if (!ParseName(value, request)) {
+        Complain(texts::kCliNameNotCp932, value);
+        return kExitUsage;
+      }
+      haveName = true;
+    } else if (option == QLatin1String("--output")) {
+      request.output = value;
+    } else {
+      request.settings = value;
+    }
+  }
+  if (!haveMonth) {
+    Complain(texts::kCliUsage);
+    return kExitUsage;
+  }
+  if (!haveName) {
+    Complain(texts::kCliNoName);
+    return kExitUsage;
+  }
+  if (request.output.isEmpty()) {
+    Complain(texts::kCliNoOutput);
+    return kExitUsage;
+  }
+  calendar::CalendarSettings settings;
+  if (request.settings.isEmpty()) {
+    settings = calendar::ReadCalendarSettings(calendar::CalendarIniFile());
+  } else {
+    std::string path = request.settings.toStdString();
+    if (!platform::FileExists(path)) {
+      Complain(texts::kCliNoSettings, request.settings);
+      return kExitUsage;
+    }
+    settings = calendar::ReadCalendarSettingsFrom(path);
+  }
+  {
+    // Fail early and clearly on a path that cannot be written.
+    QFile probe(request.output);
+    if (!probe.open(QIODevice::WriteOnly)) {
+      Complain(texts::kCliCannotWrite, request.output);
+      return kExitFailed;
+    }
+  }
+
+  core::EngineBinding engine;
+  if (!engine.Bind()) {
+    Complain(texts::kCliNoEngine);
+    return kExitFailed;
+  }
+  std::optional<calendar::DayReadingEngine> entries = CalendarEngine(engine);
+  InstallFontSubstitutions();
+
+  std::vector<MonthGridRequest> pages;
+  for (int month = request.firstMonth; month <= request.lastMonth; ++month) {
+    MonthGridRequest page;
+    page.year = request.year;
+    page.month = month;
+    page.surname = request.surname;
+    page.givenName = request.givenName;
+    page.settings = settings;
+    page.engine = entries ? &*entries : nullptr;
+    pages.push_back(std::move(page));
+  }
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(request.output);
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  bool printed = PrintCalendarPages(printer, pages, CalendarGridSize());
+  engine.Release();
+  if (!printed) {
+    Complain(texts::kCliCannotWrite, request.output);
+    return kExitFailed;
+  }
+  return 0;
+}
+
+}  // namespace nuvaro::ui

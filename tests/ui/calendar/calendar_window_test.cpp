@@ -1,0 +1,426 @@
+// The calendar window on screen: the name and month it opens on, month steps by button
+// and wheel, the year-month and name dialogs, the settings sheet with its file, the
+// drawn grid checked at a few pixels, and printing into a PDF.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
+#include <QWheelEvent>
+
+#include <cstdlib>
+#include <functional>
+#include <memory>
+
+#include "calendar/old_calendar_label.h"
+#include "calendar/rokuyou.h"
+#include "core/engine_binding.h"
+#include "core/face.h"
+#include "platform/core/local_clock.h"
+#include "program_folder.h"
+#include "recording_message_sink.h"
+#include "test_text.h"
+#include "ui/calendar/calendar_settings_sheet.h"
+#include <QTabWidget>
+#include "ui/calendar/calendar_window.h"
+#include "ui/calendar/month_grid.h"
+#include "ui/calendar/name_dialog.h"
+#include "ui/calendar/wrapped_text.h"
+#include "ui/calendar/year_month_dialog.h"
+#include "ui/controls/color_button.h"
+#include "ui/controls/hover_button.h"
+#include "ui/controls/link_label.h"
+#include "ui/fonts/font_substitutions.h"
+
+using nuvaro::testing::ProgramFolder;
+using nuvaro::testing::RecordingMessageSink;
+using nuvaro::testing::Sjis;
+using nuvaro::testing::Utf8;
+using namespace nuvaro;
+using namespace nuvaro::ui;
+
+namespace {
+
+// Runs `act` on the next modal dialog once it is shown (the caller then opens it).
+void WhenModal(std::function<void(QWidget*)> act) {
+  auto poll = std::make_shared<std::function<void()>>();
+  *poll = [act, poll] {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      act(modal);
+    } else {
+      QTimer::singleShot(10, *poll);
+    }
+  };
+  QTimer::singleShot(0, *poll);
+}
+
+QRgb Rgb(std::uint32_t colourRef) { return qRgb(colourRef & 0xFF, (colourRef >> 8) & 0xFF, (colourRef >> 16) & 0xFF); }
+
+// Pixels of a colour within a rectangle of an image.
+int CountColour(const QImage& image, const QRect& rect, QRgb colour) {
+  int count = 0;
+  for (int y = rect.top(); y <= rect.bottom(); ++y) {
+    for (int x = rect.left(); x <= rect.right(); ++x) count += (image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
+  }
+  return count;
+}
+
+QRect ToQRect(const calendar::GridRect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
+
+QString PdfText(const QString& path) {
+  QProcess process;
+  process.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), path, QStringLiteral("-")});
+  process.waitForFinished(30000);
+  // Without white space, so a label the extraction splits still matches.
+  return QString::fromUtf8(process.readAllStandardOutput()).remove(QRegularExpression(QStringLiteral("\\s")));
+}
+
+}  // namespace
+
+class CalendarWindowTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<ProgramFolder> folder_;
+  std::unique_ptr<RecordingMessageSink> sink_;
+  core::EngineBinding engine_;
+  core::CFace faces_;
+
+  std::unique_ptr<CalendarWindow> OpenWindow() {
+    return std::make_unique<CalendarWindow>(faces_, CalendarEngine(engine_));
+  }
+
+ private slots:
+  void initTestCase() {
+    folder_ = std::make_unique<ProgramFolder>();
+    folder_->CopyEngine();
+    QVERIFY(engine_.Bind());
+    sink_ = std::make_unique<RecordingMessageSink>();
+    InstallFontSubstitutions();
+    platform::PinLocalTime(platform::LocalTime{2009, 2, 10, 12, 0, 0, 2});
+  }
+
+  void init() {
+    faces_.CreateSelf();
+    faces_.SetSelf(Sjis("山田 花子,女,30"));
+    sink_->Clear();
+    std::filesystem::remove(folder_->File("Calendar.ini"));
+    std::filesystem::remove(folder_->File("Calendar.ior"));
+  }
+
+  void cleanupTestCase() {
+    platform::PinLocalTime(std::nullopt);
+    engine_.Release();
+  }
+
+  void wrapsReadingsByTheLineRules_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QStringList>("lines");
+    auto u = [](const char* utf8) { return QString::fromUtf8(utf8); };
+    QTest::newRow("fits by characters") << u("あいうえおかきくけこ") << 50 << QStringList{u("あいうえお"), u("かきくけこ")};
+    QTest::newRow("no line starts with 。") << u("あいうえお。かきく") << 50 << QStringList{u("あいうえ"), u("お。かきく")};
+    QTest::newRow("no line ends with 「") << u("あいうえ「おかき") << 50 << QStringList{u("あいうえ"), u("「おかき")};
+    QTest::newRow("no line starts with っ") << u("あいうえおっと") << 50 << QStringList{u("あいうえ"), u("おっと")};
+    QTest::newRow("Latin word kept whole") << u("abc defgh") << 50 << QStringList{u("abc "), u("defgh")};
+    QTest::newRow("line feed") << u("あい\nう") << 50 << QStringList{u("あい"), u("う")};
+    QTest::newRow("narrower than a character") << u("あい") << 5 << QStringList{u("あ"), u("い")};
+  }
+  void wrapsReadingsByTheLineRules() {
+    QFETCH(QString, text);
+    QFETCH(int, width);
+    QFETCH(QStringList, lines);
+    QCOMPARE(WrapJapaneseText(text, width, [](QChar) { return 10; }), lines);
+  }
+
+  void opensOnThisMonthForTheUser() {
+    auto window = OpenWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QCOMPARE(window->windowTitle(), QString::fromUtf8("運勢カレンダー"));
+    QCOMPARE(window->TitleLabel()->text(), QString::fromUtf8("●山田花子さんの運勢カレンダー"));
+    QCOMPARE(window->YearMonthLabel()->text(), QString::fromUtf8("2009年2月"));
+    QCOMPARE(window->Button(kCalendarChooseMonthId)->size(), QSize(58, 28));  // one frame of strip 183
+    QTRY_VERIFY(window->Grid()->PaintCount() > 0);
+    const MonthGridDrawing& drawing = window->Grid()->LastDrawing();
+    QCOMPARE(drawing.layout.rows, 4);
+    QCOMPARE(drawing.data.engineRequests, 28);
+    QCOMPARE(drawing.todayDay, 10);
+    QVERIFY(!drawing.data.readings[0].readingText.empty());
+
+    // The user still unnamed: empty names in the title and no engine requests at all.
+    faces_.CreateSelf();
+    auto unnamed = OpenWindow();
+    QCOMPARE(unnamed->TitleLabel()->text(), QString::fromUtf8("●さんの運勢カレンダー"));
+    unnamed->Grid()->RenderImage();
+    QCOMPARE(unnamed->Grid()->LastDrawing().data.engineRequests, 0);
+
+    // A name the engine cannot read gives no day texts rather than a table's title.
+    faces_.SetSelf(Sjis("@@ ##,男,30"));
+    auto unreadable = OpenWindow();
+    unreadable->Grid()->RenderImage();
+    for (const calendar::DayReading& reading : unreadable->Grid()->LastDrawing().data.readings) {
+      QVERIFY(reading.readingText.empty());
+    }
+  }
+
+  void monthStepsStayWithinTheRange_data() {
+    QTest::addColumn<int>("year");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("expectedYear");
+    QTest::addColumn<int>("expectedMonth");
+    QTest::newRow("previous over new year") << 2005 << 1 << kCalendarPreviousId << 2004 << 12;
+    QTest::newRow("next over new year") << 2005 << 12 << kCalendarNextId << 2006 << 1;
+    QTest::newRow("previous at the first month") << 2000 << 1 << kCalendarPreviousId << 2000 << 1;
+    QTest::newRow("next at the last month") << 2099 << 12 << kCalendarNextId << 2099 << 12;
+    QTest::newRow("this month") << 2050 << 7 << kCalendarThisMonthId << 2009 << 2;
+  }
+  void monthStepsStayWithinTheRange() {
+    QFETCH(int, year);
+    QFETCH(int, month);
+    QFETCH(int, button);
+    QFETCH(int, expectedYear);
+    QFETCH(int, expectedMonth);
+    auto window = OpenWindow();
+    window->ShowMonth(year, month);
+    QTest::mouseClick(window->Button(button), Qt::LeftButton);
+    QCOMPARE(window->Year(), expectedYear);
+    QCOMPARE(window->Month(), expectedMonth);
+    QCOMPARE(window->YearMonthLabel()->text(), QString::fromUtf8("%1年%2月").arg(expectedYear).arg(expectedMonth));
+  }
+
+  void oneWheelNotchMovesOneMonth() {
+    auto window = OpenWindow();
+    window->show();
+    auto wheel = [&window](int delta) {
+      QWheelEvent event(QPointF(300, 300), window->mapToGlobal(QPointF(300, 300)), QPoint(), QPoint(0, delta),
+                        Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+      QApplication::sendEvent(window.get(), &event);
+    };
+    wheel(-120);
+    QCOMPARE(window->Month(), 2);  // only after the delay
+    QTRY_COMPARE(window->Month(), 3);
+    wheel(120);
+    QTRY_COMPARE(window->Month(), 2);
+    wheel(60);  // a high-resolution wheel's partial step
+    wheel(-240);
+    QTest::qWait(300);
+    QCOMPARE(window->Month(), 2);
+  }
+
+  void yearMonthDialogRefusesOutOfRange_data() {
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("1999") << "1999" << "5" << QString::fromUtf8("２０００～２０９９年の値を設定してください。");
+    QTest::newRow("2100") << "2100" << "5" << QString::fromUtf8("２０００～２０９９年の値を設定してください。");
+    QTest::newRow("month 13") << "2003" << "13" << QString::fromUtf8("１～１２月の値を設定してください。");
+    QTest::newRow("month 0") << "2003" << "0" << QString::fromUtf8("１～１２月の値を設定してください。");
+  }
+  void yearMonthDialogRefusesOutOfRange() {
+    QFETCH(QString, year);
+    QFETCH(QString, month);
+    QFETCH(QString, message);
+    auto window = OpenWindow();
+    bool stayedOpen = false;
+    WhenModal([&](QWidget* modal) {
+      auto* dialog = qobject_cast<CYearMonthDialog*>(modal);
+      QVERIFY(dialog != nullptr);
+      QCOMPARE(dialog->YearField()->text(), QStringLiteral("2009"));
+      dialog->YearField()->setText(year);
+      dialog->MonthField()->setText(month);
+      dialog->accept();
+      stayedOpen = dialog->isVisible();
+      dialog->YearField()->setText(QStringLiteral("2003"));
+      dialog->MonthField()->setText(QStringLiteral("8"));
+      dialog->accept();
+    });
+    window->ChooseYearMonth();
+    QVERIFY(stayedOpen);
+    QCOMPARE(QString::fromStdString(sink_->Texts().at(0)), message);
+    QCOMPARE(window->Year() * 100 + window->Month(), 200308);
+    QCOMPARE(window->Grid()->RenderImage().isNull(), false);
+    QCOMPARE(window->Grid()->LastDrawing().layout.rows, 6);
+
+    WhenModal([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
+    window->ChooseYearMonth();
+    QCOMPARE(window->Year() * 100 + window->Month(), 200308);
+  }
+
+  void nameDialogOffersTheBoardsPeople() {
+    faces_.AddFace(300, 300, Sjis("鈴木 一郎,男,40"), engine_);
+    faces_.AddFace(500, 300, Sjis("佐藤 次郎,男,20"), engine_);
+    faces_.Discard(2);
+    auto window = OpenWindow();
+    WhenModal([](QWidget* modal) {
+      auto* dialog = qobject_cast<CNameDialog*>(modal);
+      QVERIFY(dialog != nullptr);
+      QCOMPARE(dialog->CurrentNameField()->text(), QString::fromUtf8("山田 花子"));
+      QCOMPARE(dialog->NameList()->count(), 2);  // the user and the active face only
+      QCOMPARE(dialog->SurnameField()->text(), QString::fromUtf8("山田"));
+      dialog->NameList()->setCurrentIndex(1);
+      emit dialog->NameList()->activated(1);
+      QCOMPARE(dialog->GivenNameField()->text(), QString::fromUtf8("一郎"));
+      dialog->accept();
+    });
+    QTest::mouseClick(window->TitleLabel(), Qt::LeftButton);  // command 100 opens the dialog
+    QTRY_COMPARE(window->TitleLabel()->text(), QString::fromUtf8("●鈴木一郎さんの運勢カレンダー"));
+    QCOMPARE(Utf8(window->Grid()->Surname()), std::string("鈴木"));
+  }
+
+  void settingsSheetWritesOnOkOnly() {
+    auto window = OpenWindow();
+    // Cancel writes nothing.
+    WhenModal([](QWidget* modal) {
+      auto* sheet = qobject_cast<CPropertySheetCalendar*>(modal);
+      QVERIFY(sheet != nullptr);
+      sheet->ItemPage()->CheckBox(1041)->setChecked(false);
+      sheet->reject();
+    });
+    window->EditCalendarSettings();
+    QVERIFY(!folder_->Exists("Calendar.ini"));
+    QCOMPARE(window->Grid()->Settings().kyujitu, 1);
+
+    // OK writes all sixteen keys and the grid shows the change at once.
+    WhenModal([](QWidget* modal) {
+      auto* sheet = qobject_cast<CPropertySheetCalendar*>(modal);
+      sheet->ItemPage()->CheckBox(1041)->setChecked(false);
+      sheet->ColorPage()->Button(1050)->SetColour(0x00FF00);
+      sheet->accept();
+    });
+    window->EditCalendarSettings();
+    std::string file = folder_->Read("Calendar.ini");
+    QVERIFY(file.find("Kyujitu=0\n") != std::string::npos);
+    QVERIFY(file.find("HolidayBackground=65280\n") != std::string::npos);
+    QVERIFY(file.find("Background=16777215\n") != std::string::npos);
+    QCOMPARE(std::count(file.begin(), file.end(), '='), 16);
+    QCOMPARE(window->Grid()->Settings().kyujitu, 0);
+    QCOMPARE(window->Grid()->Settings().holidayBackground, 0x00FF00);
+  }
+
+  void resetAsksAndCopiesTheFactoryFile() {
+    const std::string factory = "[Display]\nKao=1\nKantei=1\nKyujitu=1\nKyureki=0\nRokuyou=1\n[Color]\nData=255\n";
+    folder_->Write("Calendar.ior", factory);
+    folder_->Write("Calendar.ini", "[Display]\nKyureki=1\n");
+    auto window = OpenWindow();
+    bool openAfterCancel = false;
+    WhenModal([&](QWidget* modal) {
+      auto* sheet = qobject_cast<CPropertySheetCalendar*>(modal);
+      sheet->ItemPage()->CheckBox(1039)->setChecked(false);
+      sink_->QueueAnswer(platform::kIdCancel);
+      QTest::mouseClick(sheet->ResetButton(), Qt::LeftButton);
+      openAfterCancel = sheet->isVisible() && !sheet->ItemPage()->CheckBox(1039)->isChecked();
+      sink_->QueueAnswer(platform::kIdOk);
+      QTest::mouseClick(sheet->ResetButton(), Qt::LeftButton);
+    });
+    window->EditCalendarSettings();
+    QVERIFY(openAfterCancel);
+    QCOMPARE(sink_->messages.size(), std::size_t(2));
+    QCOMPARE(QString::fromStdString(sink_->messages[0].text), QString::fromUtf8("初期値に戻してよろしいですか？"));
+    QCOMPARE(QString::fromStdString(sink_->messages[0].caption), QString::fromUtf8("初期値設定"));
+    QCOMPARE(folder_->Read("Calendar.ini"), factory);
+    QCOMPARE(window->Grid()->Settings().kyureki, 0);
+    QCOMPARE(window->Grid()->Settings().data, 255);
+    QCOMPARE(window->Grid()->Settings().rokuyou, 1);  // the page's edit was discarded
+  }
+
+  void resetSheetButtonSitsBesideOk() {
+    CPropertySheetCalendar sheet(calendar::CalendarSettings{});
+    sheet.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&sheet));
+    QPoint ok = sheet.OkButton()->mapTo(&sheet, QPoint(0, 0));
+    QCOMPARE(sheet.ResetButton()->y(), ok.y());
+    QCOMPARE(sheet.ResetButton()->width(), sheet.OkButton()->width());
+    QCOMPARE(sheet.ResetButton()->x(), sheet.Tabs()->x());
+    QCOMPARE(sheet.Tabs()->tabText(0), QString::fromUtf8("表示"));
+    QCOMPARE(sheet.Tabs()->tabText(1), QString::fromUtf8("色"));
+  }
+
+  void drawnGridShowsColoursAndToday() {
+    auto window = OpenWindow();
+    CMonthGrid* grid = window->Grid();
+    QImage image = grid->RenderImage();
+    const MonthGridDrawing& drawing = grid->LastDrawing();
+    const calendar::MonthGridLayout& layout = drawing.layout;
+    calendar::CalendarSettings s;
+    // Header boxes: the Sunday box red, a weekday box golden yellow.
+    QVERIFY(CountColour(image, ToQRect(calendar::HeaderBox(layout, 0)), Rgb(s.holidayBackground)) > 200);
+    QVERIFY(CountColour(image, ToQRect(calendar::HeaderBox(layout, 3)), Rgb(s.weekBackground)) > 200);
+    // Today (the 10th) filled light yellow; the 12th stays white.
+    QVERIFY(CountColour(image, ToQRect(layout.DayCell(10).rect), Rgb(0xCCFFFF)) > 1000);
+    QCOMPARE(CountColour(image, ToQRect(layout.DayCell(12).rect), Rgb(0xCCFFFF)), 0);
+    // Day numbers: the 11th (a holiday on a Wednesday) and the 1st (a Sunday) in the
+    // holiday colour, the 12th in the weekday colour.
+    auto number = [&layout](int day) { return ToQRect(calendar::CellAreas(layout.DayCell(day).rect).dayNumber); };
+    QVERIFY(CountColour(image, number(11), Rgb(s.holidayDate)) > 5);
+    QVERIFY(CountColour(image, number(1), Rgb(s.holidayDate)) > 5);
+    QCOMPARE(CountColour(image, number(12), Rgb(s.holidayDate)), 0);
+    QVERIFY(CountColour(image, number(12), Rgb(s.weekDate)) > 5);
+
+    // Printed pages have no today mark.
+    QImage printed(grid->size(), QImage::Format_RGB32);
+    QPainter painter(&printed);
+    DrawMonthGrid(painter, grid->rect(), grid->Request(), 1);
+    QCOMPARE(CountColour(printed, ToQRect(layout.DayCell(10).rect), Rgb(0xCCFFFF)), 0);
+  }
+
+  // With NUVARO_SCREENSHOT_DIR set (a run under a real X server), the window is saved
+  // there for three telling months, so it can be looked at.
+  void screenshots() {
+    const char* dir = std::getenv("NUVARO_SCREENSHOT_DIR");
+    if (dir == nullptr || *dir == '\0') QSKIP("NUVARO_SCREENSHOT_DIR is not set");
+    auto window = OpenWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    for (auto [year, month] : {std::pair{2009, 2}, std::pair{2003, 8}, std::pair{2006, 1}}) {
+      window->ShowMonth(year, month);
+      QTest::qWait(300);
+      QString name = QStringLiteral("calendar_%1_%2.png").arg(year).arg(month, 2, 10, QLatin1Char('0'));
+      QVERIFY(window->grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(name)));
+    }
+    CPropertySheetCalendar sheet(window->Settings(), window.get());
+    sheet.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&sheet));
+    for (int tab : {0, 1}) {
+      sheet.Tabs()->setCurrentIndex(tab);
+      QTest::qWait(200);
+      QVERIFY(sheet.grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(QStringLiteral("sheet_%1.png").arg(tab))));
+    }
+  }
+
+  void printsThroughTheInjectedPrinter() {
+    QString pdf = QString::fromStdString(folder_->File("printed.pdf"));
+    CalendarWindow::PrintDialog previous = CalendarWindow::SetPrintDialog([pdf](QPrinter& printer, QWidget*) {
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(pdf);
+      return true;
+    });
+    auto window = OpenWindow();
+    window->ShowMonth(2006, 1);
+    window->Print();
+    CalendarWindow::SetPrintDialog(previous);
+    QCOMPARE(QString::fromStdString(sink_->Texts().at(0)), QString::fromUtf8("印刷が終了しました。"));
+    QString text = PdfText(pdf);
+    QVERIFY2(text.contains(QString::fromUtf8("2006年1月")), qPrintable(text));
+    QVERIFY(text.contains(QString::fromUtf8("●山田花子さんの運勢カレンダー")));
+    QVERIFY(text.contains(QString::fromUtf8("振替の休日")));
+    QVERIFY(text.contains(QString::fromUtf8("成人の日")));
+    QVERIFY(text.contains(QString::fromStdString(Utf8(calendar::OldCalendarLabel(2006, 1, 29))).remove(QLatin1Char(' '))));
+
+    // A cancelled dialog prints nothing and says nothing.
+    sink_->Clear();
+    previous = CalendarWindow::SetPrintDialog([](QPrinter&, QWidget*) { return false; });
+    window->Print();
+    CalendarWindow::SetPrintDialog(previous);
+    QVERIFY(sink_->messages.empty());
+  }
+};
+
+QTEST_MAIN(CalendarWindowTest)
+#include "calendar_window_test.moc"
