@@ -142,10 +142,6 @@ void CMainFrame::OnBoardToolbarCommand(int command) {
 }
 
 void CMainFrame::OnBoardRequest(int command) {
-  if (command == kCommandCalendar) {
-    RunCalendarWindow(core_.Document().Face(), core_.Engine(), this);
-    return;
-  }
   switch (command) {
     case kCommandNameEntry:
       ShowEntryBar(true);
@@ -158,15 +154,15 @@ void CMainFrame::OnBoardRequest(int command) {
       OpenPercentageDialog(core_, this);
       break;
     case kCommandCalendar:
-      TellNotAvailableYet();
+      RunCalendarWindow(core_.Document().Face(), core_.Engine(), this);
       break;
     default:
       break;
   }
 }
 
-// The chart, the calendar and the detail dialog are not part of the program yet: say so
-// rather than letting the button do nothing.
+// The detail dialog is not part of the program yet: say so rather than letting the
+// name plate do nothing.
 void CMainFrame::TellNotAvailableYet() {
   platform::ShowMessageBox(this, board_texts::kNotAvailableYet, core::texts::kApplicationTitle);
 }
