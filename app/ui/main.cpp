@@ -3,12 +3,11 @@
 
 #include "platform/qt/qt_message_sink.h"
 #include "ui/app/program_main.h"
+#include "ui/app/qt_translation.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Nuvaro"));
-  QApplication::setApplicationDisplayName(QString::fromUtf8("ヌヴァロ君"));
-  QApplication::setDesktopFileName(QStringLiteral("nuvaro"));
+  nuvaro::ui::SetApplicationNames();
   nuvaro::platform::QtMessageSink sink;
   nuvaro::platform::SetMessageSink(&sink);
   int status = nuvaro::ui::RunProgram();
