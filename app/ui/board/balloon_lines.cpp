@@ -18,6 +18,7 @@ struct Character {
   bool noStart = false;  // may not begin a line
   bool noEnd = false;    // may not end a line
   bool hiragana = false;
+  bool quoted = false;   // between an opening and a closing quotation mark
 };
 
 unsigned Code(std::string_view c) {
@@ -58,6 +59,7 @@ std::vector<Character> Characters(std::string_view text) {
       insideQuote = !insideQuote;
       (insideQuote ? character.noEnd : character.noStart) = true;
     } else {
+      character.quoted = insideQuote;
       character.noStart = InSet(line_break_texts::kNoLineStart, c);
       character.noEnd = InSet(line_break_texts::kNoLineEnd, c);
     }
@@ -69,10 +71,11 @@ std::vector<Character> Characters(std::string_view text) {
   return characters;
 }
 
-// True when a line may end before characters[at].
+// True when a line may end before characters[at]: never inside a quoted word (a quoted
+// word longer than a line is cut where the line is full).
 bool MayBreakBefore(const std::vector<Character>& characters, std::size_t at) {
   if (at == 0 || at >= characters.size()) return true;
-  if (characters[at].noStart || characters[at - 1].noEnd) return false;
+  if (characters[at].noStart || characters[at - 1].noEnd || characters[at].quoted) return false;
   const Script script = characters[at].script;
   return script == Script::Other || script != characters[at - 1].script;
 }
