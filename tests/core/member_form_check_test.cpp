@@ -20,8 +20,8 @@ constexpr const char* kComma = "名前と年代には「,」（半角のカン�
 
 std::string Unreadable(const char* characters) {
   return std::string("「") + characters +
-         "」は画数を数えられない文字なので、この名前では占えません。\n（小さい「ゃ」「っ」などや「ヴ」「ヶ」、半角の文字、"
-         "英字、数字は数えられません）\nこのまま登録しますか？";
+         "」は画数を数えられない文字なので、この名前では占えません。\n小さい「ゃ」「っ」や「ヴ」「ヶ」、半角文字、"
+         "英数字は数えられません。\nこのまま登録しますか？";
 }
 
 TEST(MemberFormCheck, EachMistakeIsToldOrAskedAndNoKeepsTheDialogOpen) {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 namespace nuvaro::ui {
@@ -15,6 +16,8 @@ bool InstallQtJapaneseTranslation() {
     return false;
   }
   QCoreApplication::installTranslator(translator);
+  // Dates and sizes in the file dialogs follow the same language.
+  QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
   installed = translator;
   return true;
 }

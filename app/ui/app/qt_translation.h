@@ -4,8 +4,8 @@
 
 namespace nuvaro::ui {
 
-// Loads qtbase_ja from Qt's translation folder and installs it for the whole program
-// (once; later calls do nothing). False when the translation is not installed: Qt's
+// Loads qtbase_ja from Qt's translation folder and installs it for the whole program,
+// with Japanese as the default locale (once; later calls do nothing). False when the translation is not installed: Qt's
 // texts then stay English, everything else works.
 bool InstallQtJapaneseTranslation();
 

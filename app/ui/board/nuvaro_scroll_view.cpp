@@ -41,8 +41,8 @@ int DefaultPopupMenu(QWidget* parent, const QString& entry, int command, QPoint 
 }
 
 bool AskYesNo(QWidget* parent, std::string_view question) {
-  return platform::ShowMessageBox(parent, question, core::texts::kConfirmCaption, platform::MessageButtons::YesNo,
-                                  platform::MessageIcon::Question) == platform::kIdYes;
+  return platform::ShowMessageBox(parent, question, core::texts::kConfirmCaption, platform::MessageButtons::YesNo) ==
+         platform::kIdYes;
 }
 
 }  // namespace

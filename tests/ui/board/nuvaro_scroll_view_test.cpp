@@ -393,6 +393,7 @@ class NuvaroScrollViewTest : public QObject {
     view_->HandleCommand(kBoardCommandClearAll);
     QCOMPARE(sink_->Texts(), (std::vector<std::string>{"全体を消去しますか？", "全体を消去しますか？"}));
     QCOMPARE(sink_->messages[1].caption, std::string("確認"));
+    QCOMPARE(sink_->messages[1].icon, platform::MessageIcon::None);  // plain, as every question
     QCOMPARE(Face().Entry(1).active, 0);
     QCOMPARE(Face().Entry(2).active, 0);
     QVERIFY(document_->Trash().full);
