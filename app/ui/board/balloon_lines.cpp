@@ -19,6 +19,7 @@ struct Character {
   bool noEnd = false;    // may not end a line
   bool hiragana = false;
   bool quoted = false;   // between an opening and a closing quotation mark
+  bool inWord = false;   // inside a kana word that stays whole
 };
 
 unsigned Code(std::string_view c) {
@@ -68,6 +69,23 @@ std::vector<Character> Characters(std::string_view text) {
     characters.push_back(character);
     i += length;
   }
+  // Kana words the readings use that no line may split (separated by spaces in the list).
+  std::string_view words = line_break_texts::kKeptWords;
+  while (!words.empty()) {
+    const std::size_t space = words.find(' ');
+    const std::string_view word = words.substr(0, space);
+    words = space == std::string_view::npos ? std::string_view() : words.substr(space + 1);
+    if (word.empty()) continue;
+    for (std::size_t first = 0; first < characters.size(); ++first) {
+      std::size_t at = first;
+      std::size_t matched = 0;
+      while (at < characters.size() && matched < word.size() &&
+             word.substr(matched, characters[at].bytes.size()) == characters[at].bytes)
+        matched += characters[at++].bytes.size();
+      if (matched != word.size()) continue;
+      for (std::size_t k = first + 1; k < at; ++k) characters[k].inWord = true;
+    }
+  }
   return characters;
 }
 
@@ -75,7 +93,8 @@ std::vector<Character> Characters(std::string_view text) {
 // word longer than a line is cut where the line is full).
 bool MayBreakBefore(const std::vector<Character>& characters, std::size_t at) {
   if (at == 0 || at >= characters.size()) return true;
-  if (characters[at].noStart || characters[at - 1].noEnd || characters[at].quoted) return false;
+  if (characters[at].noStart || characters[at - 1].noEnd || characters[at].quoted || characters[at].inWord)
+    return false;
   const Script script = characters[at].script;
   return script == Script::Other || script != characters[at - 1].script;
 }

@@ -214,6 +214,8 @@ TEST(BreakBalloonLines, JapaneseLineBreakingWithinTheByteCount) {
       {"いろいろ考えて、そうして", 16, {"いろいろ考えて、", "そうして"}},
       // Else where a word in kanji begins, rather than inside the kana.
       {"あ、いろいろ考えてそうして", 16, {"あ、いろいろ", "考えてそうして"}},
+      // A kana word the readings use stays whole.
+      {"気がきかないあなたの鈍さが嫌い！", 16, {"気がきかない", "あなたの鈍さが", "嫌い！"}},
       // A quoted word stays whole, its quotation marks with it.
       {"私流の愛がわかんない”あなたって”いまいち！", 16, {"私流の愛がわかん", "ない", "”あなたって”", "いまいち！"}},
       // Half-width text counts one byte a character.
