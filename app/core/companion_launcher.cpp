@@ -108,11 +108,18 @@ void CompanionLauncher::Show(Companion companion) {
   }
   lastStarted_ = pid;
 
-  // Wait at most the bounded time for the companion to end.
+  // Wait at most the bounded time until the companion ended or runs under its own name,
+  // not until it ends: a companion stays open, and waiting for its end froze the window
+  // for the whole bound, so that even a close asked for meanwhile took up to two seconds.
+  const std::string procComm = "/proc/" + std::to_string(pid) + "/comm";
+  const std::string wanted(name.substr(0, kProcessNameBytes));
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMilliseconds_);
   for (;;) {
     pid_t done = waitpid(pid, nullptr, WNOHANG);
     if (done == pid || (done < 0 && errno != EINTR)) return;
+    std::ifstream comm(procComm);
+    std::string running;
+    if (std::getline(comm, running) && running == wanted) break;
     if (std::chrono::steady_clock::now() >= deadline) break;
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }

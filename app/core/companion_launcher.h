@@ -2,8 +2,10 @@
 // program's directory. A companion that already runs is not started again: on this
 // platform "already running" means a live process of this user whose program name is
 // the companion's (/proc/<pid>/comm), which stands in for a top-level window of that
-// class. After a start the launcher waits at most 2000 ms for the companion to end;
-// a companion that is still running then keeps running on its own.
+// class. After a start the launcher waits at most 2000 ms until the companion runs under
+// its own name (or has already ended), never for its end: the window stays responsive
+// while the companion is open. A companion that ends later is reaped by the next start
+// or when the launcher goes.
 #pragma once
 
 #include <string>
@@ -35,7 +37,7 @@ class CompanionLauncher {
 
   // Does nothing when the companion already runs; otherwise starts it with no
   // arguments, no inherited descriptors beyond the standard three and in a process
-  // group of its own, and waits for it as above. When it cannot be started shows
+  // group of its own, and waits until it runs as above. When it cannot be started shows
   // "NuvaroHelp.exeがありませんので、ヌヴァロ君のヘルプは表示できません。" or
   // "NuvaroNavi.exeがありませんので、ヌヴァロ問題解決メニューは表示できません。".
   void Show(Companion companion);

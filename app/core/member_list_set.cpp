@@ -3,8 +3,11 @@
 #include "core/core_texts.h"
 #include "core/cp932_text.h"
 #include "core/group_file.h"
+#include "core/import_text.h"
+#include "core/list_backup_sets.h"
 #include "core/member_groups.h"
 #include "core/member_import.h"
+#include "platform/core/encoding.h"
 #include "platform/core/file_system.h"
 #include "platform/core/message_sink.h"
 
@@ -44,26 +47,61 @@ bool MemberListSet::Import(const std::string& path) {
     ShowCannotOpen(path);
     return false;
   }
-  bool written = false;
-  if (!ValidateImportText(*bytes)) {
+  auto text = ImportTextAsCp932(*bytes);
+  auto lineCount = text ? ValidateImportText(text->cp932) : std::nullopt;
+  if (!lineCount) {
     ShowMessage(texts::kImportFailed);
-  } else {
-    std::vector<std::vector<Member>> groups = DistributeImport(*bytes, pages_.size());
-    written = true;
-    for (std::size_t i = 0; i < pages_.size(); ++i) {
-      if (!WriteGroupFile(pages_[i].FilePath(), groups[i])) {
-        ShowCannotOpen(pages_[i].FilePath());
-        written = false;
-        break;
-      }
+    ReloadAll();  // the pages always show what the list files hold
+    return false;
+  }
+  // Every list is replaced: ask first, and keep the lists as they were in a dated set.
+  if (platform::ShowMessageBox(nullptr, texts::kImportConfirm, texts::kConfirmCaption, platform::MessageButtons::YesNo) !=
+      platform::kIdYes) {
+    return false;
+  }
+  std::vector<std::string> listPaths;
+  for (const MemberList& page : pages_) listPaths.push_back(page.FilePath());
+  const auto backup = MakeListBackupSet(listPaths);
+  if (!backup) {
+    ShowMessage(texts::kImportBackupFailed);
+    return false;
+  }
+  if (text->replaced > 0) ShowMessage(FormatNumber(texts::kImportReplacedFormat, text->replaced));
+  std::vector<std::vector<Member>> groups = DistributeImport(text->cp932, pages_.size());
+  bool written = true;
+  for (std::size_t i = 0; i < pages_.size(); ++i) {
+    if (!WriteGroupFile(pages_[i].FilePath(), groups[i])) {
+      ShowCannotOpen(pages_[i].FilePath());
+      written = false;
+      break;
     }
   }
-  // The pages always show what the list files hold.
   ReloadAll();
+  if (written) ShowMessage(ImportReport(groups, *lineCount, *backup));
   return written;
 }
 
-bool MemberListSet::Export(const std::string& path) {
+std::string MemberListSet::ImportReport(const std::vector<std::vector<Member>>& groups, std::size_t lineCount,
+                                        const std::string& backupFolder) const {
+  std::string report(texts::kImportDoneHeading);
+  report += '\n';
+  std::size_t taken = 0;
+  for (std::size_t i = 0; i < groups.size(); ++i) {
+    const std::string label = i < MemberGroups().size() ? std::string(MemberGroups()[i].tabLabel) : pages_[i].FileName();
+    if (i > 0) report += texts::kImportCountSeparator;
+    report += FormatNumber(FormatText(texts::kImportCountFormat, label), static_cast<int>(groups[i].size()));
+    taken += groups[i].size();
+  }
+  if (lineCount > taken) {
+    report += '\n';
+    report += FormatNumber(texts::kImportDroppedFormat, static_cast<int>(lineCount - taken));
+  }
+  report += '\n';
+  report += FormatText(texts::kImportBackupFormat, DisplayPath(backupFolder));
+  return report;
+}
+
+bool MemberListSet::Export(const std::string& path, ExportEncoding encoding) {
   if (pages_.empty()) {
     ShowMessage(texts::kNoExportFiles);
     return false;
@@ -85,6 +123,7 @@ bool MemberListSet::Export(const std::string& path) {
     // the next list's first member would run together into one line.
     if (!joined.empty() && joined.back() != '\n') joined += "\r\n";
   }
+  if (encoding == ExportEncoding::Utf8) joined = std::string(kUtf8ByteOrderMark) + platform::Cp932ToUtf8Lossy(joined);
   if (!platform::WriteWholeFileSafely(path, joined)) {
     ShowCannotOpen(path);
     return false;

@@ -5,6 +5,8 @@
 #include "core/engine_binding.h"
 #include "core/face.h"
 #include "core/member.h"
+#include "core/name_readability.h"
+#include "core/core_texts.h"
 #include "core/plugin_host.h"
 
 namespace nuvaro::core {
@@ -56,9 +58,21 @@ void CallSelectedPlugins(PluginHost& host, const CFace& face, ::NuvaroData& reco
   for (int index : selected) host.NuvaroData(record, index);
 }
 
+PairNames CheckPairNames(const CFace& face, const std::string& otherName, const EngineBinding& engine) {
+  if (face.selfSet != 0 && !CheckFullName(face.Name(0), engine).Readable()) return PairNames::SelfUnreadable;
+  if (!CheckFullName(otherName, engine).Readable()) return PairNames::OtherUnreadable;
+  return PairNames::Readable;
+}
+
 void ComputeWhispers(CFace& face, PluginHost& host, const EngineBinding& engine) {
   face.mode = kModeNormal;
   for (int i = 1; i <= face.LastIndex(); ++i) {
+    const PairNames names = CheckPairNames(face, face.Name(i), engine);
+    if (names != PairNames::Readable) {
+      face.Entry(i).balloonText =
+          std::string(names == PairNames::SelfUnreadable ? texts::kSelfNameUnreadable : texts::kOtherNameUnreadable);
+      continue;
+    }
     ::NuvaroData record = PairRecord(face.Name(0), face.Name(i), face.IsMale(i) != 0, engine);
     CallSelectedPlugins(host, face, record);
     face.Entry(i).balloonText = TextOrEmpty(record.balloonText);

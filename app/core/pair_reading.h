@@ -26,8 +26,16 @@ inline constexpr std::size_t kPairNamePartBytes = 19;
 // in mode 6 the first plug-in of group 6. Without a match the record stays as it was.
 void CallSelectedPlugins(PluginHost& host, const CFace& face, ::NuvaroData& record);
 
+// Whether a pair can be read: a named user whose name the engine cannot count, or the
+// other person's name, leaves every sum 0, and the plug-ins would answer with their
+// tables' headings. The user still unnamed counts as readable (the readings then use
+// the other person's sums alone).
+enum class PairNames { Readable, SelfUnreadable, OtherUnreadable };
+PairNames CheckPairNames(const CFace& face, const std::string& otherName, const EngineBinding& engine);
+
 // Sets mode 0 and gives every face from index 1 on, active or not, its whisper: the
-// plug-in's balloon text, copied (the empty text when the plug-in leaves it null).
+// plug-in's balloon text, copied (the empty text when the plug-in leaves it null). A pair
+// that cannot be read gets our own text saying whose name cannot be counted instead.
 void ComputeWhispers(CFace& face, PluginHost& host, const EngineBinding& engine);
 
 // The percentage of the pair (user, entry index) under the active reading; mode is 0

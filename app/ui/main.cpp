@@ -4,14 +4,13 @@
 #include "platform/qt/qt_message_sink.h"
 #include "ui/app/print_calendar_command.h"
 #include "ui/app/program_main.h"
+#include "ui/app/qt_translation.h"
 
 int main(int argc, char** argv) {
   const bool printCalendar = nuvaro::ui::IsPrintCalendarCommand(argc, argv);
   if (printCalendar) nuvaro::ui::PrepareHeadlessPrintCalendar();
   QApplication application(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Nuvaro"));
-  QApplication::setApplicationDisplayName(QString::fromUtf8("ヌヴァロ君"));
-  QApplication::setDesktopFileName(QStringLiteral("nuvaro"));
+  nuvaro::ui::SetApplicationNames();
   // The export writes its messages to the terminal (the default sink).
   if (printCalendar) return nuvaro::ui::RunPrintCalendarCommand(QApplication::arguments());
   nuvaro::platform::QtMessageSink sink;

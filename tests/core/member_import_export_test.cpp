@@ -6,7 +6,9 @@
 
 #include "core/member_groups.h"
 #include "core/member_import.h"
+#include "core/list_backup_sets.h"
 #include "core/member_list_set.h"
+#include "platform/core/local_clock.h"
 #include "program_folder.h"
 #include "recording_message_sink.h"
 #include "test_text.h"
@@ -98,7 +100,62 @@ TEST_F(MemberImportExportTest, LinesAreSharedOutInTabOrder) {
     }
     EXPECT_EQ(folder.Read("friend.bak"), "old,,\r\n");
   }
-  EXPECT_TRUE(sink.messages.empty());
+  ASSERT_EQ(sink.messages.size(), 6u) << "each import asks first and then reports";
+  EXPECT_EQ(sink.messages[0].text, "現在のリスト1～5の内容は、読み込むファイルの内容に置き換えられます。よろしいですか？");
+  EXPECT_EQ(sink.messages[0].buttons, platform::MessageButtons::YesNo);
+  const std::string& report = sink.messages[3].text;  // the 78-line file
+  EXPECT_EQ(report.rfind("名前リストを読み込みました。\nﾘｽﾄ1：15人　ﾘｽﾄ2：15人　ﾘｽﾄ3：15人　ﾘｽﾄ4：15人　ﾘｽﾄ5：15人\n"
+                         "ファイルの最後の3行は読み込まれませんでした。\n読み込む前のリストは「listbackup/",
+                         0),
+            0u)
+      << report;
+}
+
+TEST_F(MemberImportExportTest, ImportAskedNoChangesNothing) {
+  WriteGroupFiles({"old,,\r\n", "", "", "", ""});
+  sink.QueueAnswer(platform::kIdNo);
+  EXPECT_FALSE(lists.Import(folder.Write("import.csv", NumberedLines(1, 3))));
+  EXPECT_EQ(GroupFile(0), "old,,\r\n");
+  EXPECT_FALSE(folder.Exists("listbackup"));
+  EXPECT_EQ(sink.messages.size(), 1u);
+}
+
+TEST_F(MemberImportExportTest, EveryImportKeepsTheListsBeforeItInADatedSet) {
+  // Seven imports, the last two within one second: the five newest sets stay, and each
+  // holds the lists as the import before it left them.
+  const int seconds[] = {1, 2, 3, 4, 5, 6, 6};
+  for (int i = 0; i < 7; ++i) {
+    platform::PinLocalTime(platform::LocalTime{2026, 12, 8, 6, 40, seconds[i], 2});
+    WriteGroupFiles({"before" + std::to_string(i) + ",,\r\n", "", "", "", ""});
+    ASSERT_TRUE(lists.Import(folder.Write("import.csv", NumberedLines(1, 2)))) << i;
+  }
+  platform::PinLocalTime(std::nullopt);
+  const std::vector<std::string> sets = ListBackupSets();
+  ASSERT_EQ(sets.size(), kKeptListBackupSets);
+  EXPECT_EQ(std::filesystem::path(sets.front()).filename(), "20261208-064003");
+  EXPECT_EQ(std::filesystem::path(sets.back()).filename(), "20261208-064006-2");
+  for (std::size_t k = 0; k < sets.size(); ++k) {
+    EXPECT_EQ(folder.Read(sets[k] + "/friend.lst"), "before" + std::to_string(k + 2) + ",,\r\n") << sets[k];
+    EXPECT_EQ(folder.Read(sets[k] + "/lovers.lst"), "") << "empty lists are kept too";
+  }
+}
+
+TEST_F(MemberImportExportTest, AUtf8FileIsConvertedAndOneThatIsNeitherIsRefused) {
+  // A spreadsheet's UTF-8 CSV with a byte-order mark, and one character CP932 lacks.
+  const std::string utf8 = "\xEF\xBB\xBF" + std::string("山田 太郎,男,30\r\n𠮷田 花子,女,20\r\n");
+  ASSERT_TRUE(lists.Import(folder.Write("import.csv", utf8)));
+  EXPECT_EQ(GroupFile(0), Sjis("山田 太郎,男,30\r\n？田 花子,女,20\r\n"));
+  ASSERT_EQ(sink.messages.size(), 3u);
+  EXPECT_EQ(sink.messages[1].text, "読み込むファイルには名前リストに保存できない文字が1個あったため、「？」に置き換えました。");
+  // Without a mark, UTF-8 is still recognised; CP932 is read as it is.
+  ASSERT_TRUE(lists.Import(folder.Write("import.csv", std::string("桃 花子,女,20\n"))));
+  EXPECT_EQ(GroupFile(0), Sjis("桃 花子,女,20\r\n"));
+  ASSERT_TRUE(lists.Import(folder.Write("import.csv", Sjis("南瓜 花子,女,30\r\n"))));
+  EXPECT_EQ(GroupFile(0), Sjis("南瓜 花子,女,30\r\n"));
+  sink.Clear();
+  EXPECT_FALSE(lists.Import(folder.Write("import.csv", std::string("\xFF\xFE,a,b\r\n"))));
+  EXPECT_EQ(sink.Texts(), Strings{"指定されたファイルの読込みに失敗しました。"});
+  EXPECT_EQ(GroupFile(0), Sjis("南瓜 花子,女,30\r\n"));
 }
 
 TEST_F(MemberImportExportTest, AFailedCheckTouchesNoListAndReloadsThePages) {
@@ -127,7 +184,8 @@ TEST_F(MemberImportExportTest, AListThatCannotBeWrittenStopsTheImportThere) {
   std::filesystem::create_directory(folder.File("family.lst"));  // the third list cannot be written
   std::string chosen = folder.Write("import.txt", NumberedLines(1, 75));
   EXPECT_FALSE(lists.Import(chosen));
-  EXPECT_EQ(sink.Texts(), std::vector<std::string>{folder.File("family.lst") + "ファイルがオープンできません。"});
+  ASSERT_EQ(sink.messages.size(), 2u) << "asked first";
+  EXPECT_EQ(sink.messages[1].text, folder.File("family.lst") + "ファイルがオープンできません。");
   EXPECT_EQ(GroupFile(0), NumberedLines(1, 15));
   EXPECT_EQ(GroupFile(1), NumberedLines(16, 30));
   EXPECT_EQ(GroupFile(3), "old,,\r\n") << "lists after the failing one are untouched";
@@ -146,6 +204,9 @@ TEST_F(MemberImportExportTest, ExportJoinsTheListsInTabOrderUnchanged) {
   sink.Clear();
   ASSERT_TRUE(lists.Export(folder.File("あ/all.lst")));
   EXPECT_EQ(sink.Texts(), std::vector<std::string>{"< all.lst >ファイルにメンバーリストが保存されました"});
+  // The UTF-8 choice for other programs: a byte-order mark and UTF-8 text.
+  ASSERT_TRUE(lists.Export(folder.File("all.csv"), ExportEncoding::Utf8));
+  EXPECT_EQ(folder.Read("all.csv"), "\xEF\xBB\xBF" + Utf8(folder.Read("all.lst")));
   // Exporting onto one of the lists themselves loses none of them.
   ASSERT_TRUE(lists.Export(folder.File("friend.lst")));
   EXPECT_EQ(folder.Read("friend.lst"), folder.Read("all.lst"));

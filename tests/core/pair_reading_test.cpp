@@ -8,6 +8,7 @@
 #include "core/engine_binding.h"
 #include "core/face.h"
 #include "core/guide_menu_model.h"
+#include "core/name_readability.h"
 #include "core/plugin_host.h"
 #include "plugin_test_support.h"
 #include "test_text.h"
@@ -162,6 +163,53 @@ TEST_F(PairReadingTest, ReadableNamesAreThoseWhosePairSumsAreNotZero) {
     EXPECT_EQ(IsPairNameReadable(Sjis(c.name), engine), c.readable) << c.name;
     const ::NuvaroData record = PairRecord(Sjis(c.name), Sjis(c.name), true, engine);
     EXPECT_EQ(record.self.honsyou != 0, c.readable) << c.name;
+  }
+}
+
+TEST_F(PairReadingTest, NamesTheEngineCannotCountAreFoundCharacterByCharacter) {
+  struct Case {
+    const char* name;
+    bool readable;
+    const char* uncountable;  // as the message names them
+    bool missingSurname;
+  };
+  const std::vector<Case> cases = {
+      {"山田 太郎", true, "", false},
+      {"田中 りょう", false, "ょ", false},
+      {"八ヶ岳 ヴィオラ", false, "ヶ」「ヴ」「ィ", false},
+      {"ﾔﾏﾀﾞ ﾊﾅｺ", false, "ﾔ」「ﾏ」「ﾀ」「ﾞ」「ﾊ」「ﾅ」「ｺ", false},
+      {"ジョン", false, "ョ", true},
+      {"AB山 太郎", false, "A」「B", false},  // the engine would read 山 太郎 instead
+      {"山田 花　子", false, "空白", false},
+      {"佐藤 一2", false, "2", false},
+  };
+  for (const auto& c : cases) {
+    NameReadability readability = CheckFullName(Sjis(c.name), engine);
+    EXPECT_EQ(readability.Readable(), c.readable) << c.name;
+    EXPECT_EQ(Utf8(UncountableCharactersText(readability)), c.uncountable) << c.name;
+    EXPECT_EQ(readability.missingSurname, c.missingSurname) << c.name;
+  }
+  EngineBinding unbound;
+  EXPECT_FALSE(CheckFullName(Sjis("山田 太郎"), unbound).Readable()) << "without an engine nothing counts";
+}
+
+TEST_F(PairReadingTest, AnUnreadableNameWhispersThatItCannotBeCountedNeverAHeading) {
+  folder.CopyBuiltPlugins();
+  ASSERT_TRUE(host.Load());
+  BuildGuideMenu(host);
+  face.activeEvent = 1;
+  int unreadable = Add("田中 りょう,女,20");
+  int readable = Add("林 一,女,20");
+  ComputeWhispers(face, host, engine);
+  EXPECT_EQ(Utf8(face.Entry(unreadable).balloonText), "ごめんね！私の名前は画数が数えられないので、何も言えないの。");
+  EXPECT_NE(Utf8(face.Entry(readable).balloonText).find("ごめんね"), 0u) << "the unnamed user still gets readings";
+
+  face.SetSelf(Sjis("ジョン 万次郎,男,30"));
+  face.selfSet = 1;  // as a drop on the user's face sets it
+  ComputeWhispers(face, host, engine);
+  for (int index : {unreadable, readable}) {
+    EXPECT_EQ(Utf8(face.Entry(index).balloonText), "ごめんね！あなたの名前は画数が数えられないので、何も言えないの。")
+        << index;
   }
 }
 

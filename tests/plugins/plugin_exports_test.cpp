@@ -36,7 +36,7 @@ const std::string kTacticHeading = "相手との付き合い方がわかりま�
 const std::string kMatchGuide = "相手の知られざる思いと、愛情のあり方がわかります。そして、あなたに何を願っているかがわかります";
 const std::string kTacticGuide = "相手の知られざる思いと、愛情のあり方を知ることによって、心の交流ができるようになります。";
 const std::string kMatchMenu =
-    "相手の知られざる思いと同時に愛情のあり方を知り、あなたとの相性からあなたに何を願っているかという心の不思議さががわかります。";
+    "相手の知られざる思いと同時に愛情のあり方を知り、あなたとの相性からあなたに何を願っているかという心の不思議さがわかります。";
 const std::string kTacticMenu =
     "相手の知られざる思いと同時に、愛情のあり方を知ることによって、心の交流が相互にできるようになります。";
 const std::vector<std::string> kMatchItems = {"さんは、あなたに対してどんな想い・願いを持っているの？",

@@ -1,4 +1,5 @@
 #include "ui/app/sdi_win_app.h"
+#include "ui/app/qt_translation.h"
 
 #include <QApplication>
 
@@ -31,7 +32,7 @@ void CSDIWinApp::RegisterTemplates() {
 
 bool CSDIWinApp::CreateMainFrame() {
   auto makeEntryBar = [this](QWidget* frame) -> QWidget* {
-    return new CEntryToolbar(core_.MemberLists(), frame);
+    return new CEntryToolbar(core_.MemberLists(), frame, &core_.Engine());
   };
   frame_ = std::make_unique<CMainFrame>(core_, templates_, makeEntryBar);
   return true;
@@ -42,6 +43,7 @@ bool CSDIWinApp::InitInstance() {
   steps.prepareFramework = [this] {
     stepsRun_.push_back(QStringLiteral("prepareFramework"));
     InstallFontSubstitutions();
+    InstallQtJapaneseTranslation();
     QApplication::setWindowIcon(ApplicationIcon());
   };
   // Qt's drag and drop and clipboard need no set-up of their own.

@@ -68,11 +68,11 @@ Point AnchorPoint(const Rect& face, int direction) {
 }
 
 std::optional<BalloonLayout> LayOutBalloon(int shapeType, int textBytes, int bytesPerLine, int spaceWidth,
-                                           int spaceHeight) {
+                                           int spaceHeight, int brokenLines) {
   BalloonLayout layout;
   layout.shapeType = shapeType;
   int perLine = std::max(bytesPerLine, 1);
-  layout.lines = textBytes / perLine + 1;
+  layout.lines = std::max(textBytes / perLine + 1, brokenLines);
   int textWidth = std::max(spaceWidth * std::min(textBytes, perLine), kMinTextWidth);
   int textHeight = std::max(spaceHeight * layout.lines, kMinTextHeight);
   int mx = Margin(textWidth);
@@ -134,6 +134,73 @@ Point PlaceBalloon(const BalloonLayout& layout, Point anchor, const Rect& screen
   if (topLeft.x + ww > screen.right) topLeft.x = screen.right - ww;
   if (topLeft.y + wh > screen.bottom) topLeft.y = screen.bottom - wh;
   return topLeft;
+}
+
+Point DrawnAnchorPoint(const Rect& face, int direction, const FaceInsets& insets) {
+  auto inset = [](int value, int most) { return std::clamp(value, 0, most); };
+  Point anchor = AnchorPoint(face, direction);
+  if (direction <= 4) anchor.x -= inset(insets.rightHalf, kMaxDrawnInsetHalf);
+  else if (direction <= 6) anchor.x -= inset(insets.rightThreeQuarters, kMaxDrawnInsetThreeQuarters);
+  else if (direction <= 8) anchor.x += inset(insets.leftThreeQuarters, kMaxDrawnInsetThreeQuarters);
+  else if (direction <= 10) anchor.x += inset(insets.leftHalf, kMaxDrawnInsetHalf);
+  else anchor.x += inset(insets.leftQuarter, kMaxDrawnInsetQuarter);
+  return anchor;
+}
+
+bool EllipseOverlapsRect(const Rect& ellipse, const Rect& rect) {
+  if (ellipse.Width() <= 0 || ellipse.Height() <= 0 || rect.Width() <= 0 || rect.Height() <= 0) return false;
+  // Scaled so that the ellipse is the unit circle, the rectangle stays axis-aligned and
+  // its point nearest to the centre decides.
+  const double cx = (ellipse.left + ellipse.right) / 2.0;
+  const double cy = (ellipse.top + ellipse.bottom) / 2.0;
+  const double rx = ellipse.Width() / 2.0;
+  const double ry = ellipse.Height() / 2.0;
+  const double nearestX = std::clamp(cx, static_cast<double>(rect.left), static_cast<double>(rect.right));
+  const double nearestY = std::clamp(cy, static_cast<double>(rect.top), static_cast<double>(rect.bottom));
+  const double dx = (nearestX - cx) / rx;
+  const double dy = (nearestY - cy) / ry;
+  return dx * dx + dy * dy < 1.0;
+}
+
+int MirroredDirection(int direction, bool leftRight, bool topBottom) {
+  int d = direction % 12;  // 12 as 0
+  if (leftRight) d = (12 - d) % 12;
+  if (topBottom) d = (18 - d) % 12;
+  return d == 0 ? 12 : d;
+}
+
+std::optional<BalloonPlace> PlaceBalloonBesideFace(int direction, int textBytes, int bytesPerLine, int spaceWidth,
+                                                   int spaceHeight, int brokenLines, const Rect& face,
+                                                   const FaceInsets& insets, const Rect& board, const Rect& screen) {
+  const Rect core{face.left + kFaceCoreInset, face.top + kFaceCoreInset, face.right - kFaceCoreInset,
+                  face.bottom - kFaceCoreInset};
+  std::optional<BalloonPlace> first;
+  const bool mirrors[][2] = {{false, false}, {true, false}, {false, true}, {true, true}};
+  for (const auto& mirror : mirrors) {
+    BalloonPlace place;
+    place.direction = MirroredDirection(direction, mirror[0], mirror[1]);
+    auto layout = LayOutBalloon(ShapeTypeForDirection(place.direction), textBytes, bytesPerLine, spaceWidth,
+                                spaceHeight, brokenLines);
+    if (!layout) return std::nullopt;
+    place.layout = *layout;
+    place.anchor = DrawnAnchorPoint(face, place.direction, insets);
+    // Inside the board on each axis where the balloon fits it, else on the screen.
+    Rect bounds = board;
+    if (layout->width > board.Width()) {
+      bounds.left = screen.left;
+      bounds.right = screen.right;
+    }
+    if (layout->height > board.Height()) {
+      bounds.top = screen.top;
+      bounds.bottom = screen.bottom;
+    }
+    place.topLeft = PlaceBalloon(place.layout, place.anchor, bounds);
+    const Rect ellipse{place.topLeft.x + layout->ellipse.left, place.topLeft.y + layout->ellipse.top,
+                       place.topLeft.x + layout->ellipse.right, place.topLeft.y + layout->ellipse.bottom};
+    if (!EllipseOverlapsRect(ellipse, core)) return place;
+    if (!first) first = place;
+  }
+  return first;
 }
 
 }  // namespace nuvaro::board

@@ -2,8 +2,10 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPolygon>
 
+#include "board/balloon_lines.h"
 #include "board/board_texts.h"
 #include "core/core_texts.h"
 #include "core/cp932_text.h"
@@ -39,19 +41,25 @@ QFont CBalloonWnd::BalloonFont() {
   return font;
 }
 
+QSize CBalloonWnd::SpaceSize() {
+  QFontMetrics metrics(BalloonFont());
+  return QSize(metrics.horizontalAdvance(QLatin1Char(' ')), metrics.height());
+}
+
 QString CBalloonWnd::Text() const { return platform::QStringFromCp932(text_); }
 
 bool CBalloonWnd::SetBalloon(std::string_view textCp932, const QColor& textColour, int perLine, int shapeType) {
-  QFontMetrics metrics(BalloonFont());
-  const int spaceWidth = metrics.horizontalAdvance(QLatin1Char(' '));
-  const int spaceHeight = metrics.height();
-  auto layout = board::LayOutBalloon(shapeType, static_cast<int>(textCp932.size()), perLine, spaceWidth, spaceHeight);
+  const QSize space = SpaceSize();
+  std::vector<std::string> lines = board::BreakBalloonLines(textCp932, perLine);
+  auto layout = board::LayOutBalloon(shapeType, static_cast<int>(textCp932.size()), perLine, space.width(),
+                                     space.height(), static_cast<int>(lines.size()));
   if (!layout) {
     platform::ShowMessageBox(this, core::FormatNumber(board_texts::kUnsupportedDirectionFormat, shapeType),
                              core::texts::kApplicationTitle);
     return false;
   }
   text_ = std::string(textCp932);
+  lines_ = std::move(lines);
   textColour_ = textColour;
   perLine_ = perLine;
   layout_ = *layout;
@@ -103,16 +111,42 @@ void CBalloonWnd::paintEvent(QPaintEvent* /*event*/) {
   painter.setClipRegion(outline_.isEmpty() ? QRegion(rect()).subtracted(QRegion(rect().adjusted(2, 1, -2, -1)))
                                            : FrameRegion());
   painter.fillRect(rect(), textColour_);
+  if (!outline_.isEmpty()) {
+    // The window's shape is a pixel mask; inside it the frame's inner edge is traced
+    // smooth: the ellipse and the pointer joined, stroked along the frame.
+    painter.setClipRegion(outline_);
+    QPainterPath body;
+    body.addEllipse(QRectF(ToQRect(layout_.ellipse)).adjusted(1.25, 0.75, -1.25, -0.75));
+    QPainterPath pointer;
+    QPolygonF triangle;
+    for (const board::Point& point : layout_.pointer) triangle << QPointF(point.x, point.y);
+    pointer.addPolygon(triangle);
+    pointer.closeSubpath();
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPen pen(textColour_, 1.5);
+    pen.setJoinStyle(Qt::RoundJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(body.united(pointer).simplified());
+    painter.setRenderHint(QPainter::Antialiasing, false);
+  }
   painter.setClipping(false);
 
   painter.setFont(BalloonFont());
   painter.setPen(textColour_);
   painter.setBackgroundMode(Qt::TransparentMode);
   const QRect textRect = ToQRect(layout_.text);
-  if (layout_.lines == 1) {
+  if (lines_.size() <= 1 && layout_.lines == 1) {
     painter.drawText(textRect, Qt::AlignCenter | Qt::TextSingleLine, Text());
-  } else {
-    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, Text());
+    return;
+  }
+  // Line by line from the top, as broken.
+  const int lineHeight = QFontMetrics(BalloonFont()).height();
+  int top = textRect.top();
+  for (const std::string& line : lines_) {
+    painter.drawText(QRect(textRect.left(), top, textRect.width() + lineHeight, lineHeight),
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, platform::QStringFromCp932(line));
+    top += lineHeight;
   }
 }
 

@@ -10,6 +10,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "board/balloon_geometry.h"
 
@@ -42,6 +43,10 @@ class CBalloonWnd : public QWidget {
   // kept on the screen.
   void PlaceAt(QPoint anchor, const QRect& screen);
 
+  // The text's lines as the balloon draws them (CP932), broken by the Japanese
+  // line-breaking rules at the bytes per line.
+  const std::vector<std::string>& LinesCp932() const { return lines_; }
+
   // What the balloon holds now.
   const std::string& TextCp932() const { return text_; }
   QString Text() const;
@@ -61,12 +66,14 @@ class CBalloonWnd : public QWidget {
 
   // The balloon font and the size of one half-width space in it.
   static QFont BalloonFont();
+  static QSize SpaceSize();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   std::string text_;
+  std::vector<std::string> lines_;
   QColor textColour_ = kMaleBalloonColour;
   int perLine_ = 8;
   board::BalloonLayout layout_;

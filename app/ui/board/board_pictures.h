@@ -7,6 +7,7 @@
 #include <map>
 #include <utility>
 
+#include "board/balloon_geometry.h"
 #include "core/face_pictures.h"
 
 namespace nuvaro::ui {
@@ -19,6 +20,8 @@ class BoardPictures {
   // A face picture with its magenta turned transparent; null when it cannot be read
   // (the user is told once, "ビットマップの読込みに失敗しました。\nメモリが足りません。").
   QPixmap Face(core::FacePicture picture);
+  // Where the picture's drawing begins on the rows the balloons' pointers aim at.
+  board::FaceInsets Insets(core::FacePicture picture);
   // The trash box, empty or full.
   QPixmap Trash(bool full);
   // The name plate background.
@@ -31,6 +34,7 @@ class BoardPictures {
   QPixmap Load(std::string_view key, int frame);
 
   std::map<std::pair<std::string_view, int>, QPixmap> cache_;
+  std::map<std::pair<int, int>, board::FaceInsets> insets_;
   bool failureTold_ = false;
 };
 

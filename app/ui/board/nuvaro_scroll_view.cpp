@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "board/balloon_geometry.h"
+#include "board/balloon_lines.h"
 #include "board/balloon_window.h"
 #include "board/board_commands.h"
 #include "board/board_pictures.h"
@@ -40,8 +41,8 @@ int DefaultPopupMenu(QWidget* parent, const QString& entry, int command, QPoint 
 }
 
 bool AskYesNo(QWidget* parent, std::string_view question) {
-  return platform::ShowMessageBox(parent, question, core::texts::kConfirmCaption, platform::MessageButtons::YesNo,
-                                  platform::MessageIcon::Question) == platform::kIdYes;
+  return platform::ShowMessageBox(parent, question, core::texts::kConfirmCaption, platform::MessageButtons::YesNo) ==
+         platform::kIdYes;
 }
 
 }  // namespace
@@ -237,6 +238,11 @@ void CNuvaroScrollView::LayOutBalloons() {
   }
   const core::BoardRect self = entries[0].face;
   const QRect screenRect = screen() != nullptr ? screen()->geometry() : QRect(0, 0, 1 << 15, 1 << 15);
+  const board::Rect screenArea{screenRect.left(), screenRect.top(), screenRect.left() + screenRect.width(),
+                                  screenRect.top() + screenRect.height()};
+  const QPoint boardTopLeft = mapToGlobal(QPoint(0, 0));
+  const board::Rect boardOnScreen{boardTopLeft.x(), boardTopLeft.y(), boardTopLeft.x() + width(),
+                                  boardTopLeft.y() + height()};
   balloons_[0]->hide();
   for (std::size_t i = 1; i < entries.size(); ++i) {
     const core::FaceEntry& entry = entries[i];
@@ -250,16 +256,22 @@ void CNuvaroScrollView::LayOutBalloons() {
     const QColor colour = entry.isMale != 0 ? kMaleBalloonColour : kFemaleBalloonColour;
     const int textBytes = static_cast<int>(entry.balloonText.size());
     const int perLine = board::BytesPerLine(textBytes);
-    const int shape = board::ShapeTypeForDirection(direction);
+    const QPoint faceTopLeft = mapToGlobal(QPoint(entry.face.left, entry.face.top));
+    const board::Rect faceOnScreen{faceTopLeft.x(), faceTopLeft.y(), faceTopLeft.x() + entry.face.Width(),
+                                   faceTopLeft.y() + entry.face.Height()};
+    // Beside its face, inside the board, never over its own face.
+    const QSize space = CBalloonWnd::SpaceSize();
+    const int brokenLines = static_cast<int>(board::BreakBalloonLines(entry.balloonText, perLine).size());
+    const auto place = board::PlaceBalloonBesideFace(direction, textBytes, perLine, space.width(), space.height(),
+                                                     brokenLines, faceOnScreen,
+                                                     BoardPictures::Shared().Insets(entry.picture), boardOnScreen, screenArea);
+    const int shape = place ? place->layout.shapeType : board::ShapeTypeForDirection(direction);
     if (balloon->TextCp932() != entry.balloonText || balloon->TextColour() != colour || balloon->PerLine() != perLine ||
         balloon->Shape() != shape) {
       if (!balloon->SetBalloon(entry.balloonText, colour, perLine, shape)) continue;
     }
-    const QPoint faceTopLeft = mapToGlobal(QPoint(entry.face.left, entry.face.top));
-    const board::Rect faceOnScreen{faceTopLeft.x(), faceTopLeft.y(), faceTopLeft.x() + entry.face.Width(),
-                                   faceTopLeft.y() + entry.face.Height()};
-    const board::Point anchor = board::AnchorPoint(faceOnScreen, direction);
-    balloon->PlaceAt(QPoint(anchor.x, anchor.y), screenRect);
+    if (!place) continue;
+    balloon->move(place->topLeft.x, place->topLeft.y);
     balloon->show();
     balloon->raise();
   }

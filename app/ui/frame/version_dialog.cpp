@@ -15,7 +15,7 @@
 
 namespace nuvaro::ui {
 
-QString ProgramVersionText() { return QStringLiteral("Version %1").arg(QStringLiteral(NUVARO_VERSION)); }
+QString ProgramVersionText() { return QString::fromUtf8("バージョン %1").arg(QStringLiteral(NUVARO_VERSION)); }
 
 CVersionDialog::CVersionDialog(QWidget* parent)
     : QDialog(parent),

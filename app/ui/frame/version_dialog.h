@@ -13,7 +13,7 @@ class CLinkLabel;
 // The address the version dialog's link opens.
 inline constexpr char kProductPageAddress[] = "https://nuvaro.example.jp/";
 
-// "Version 1.0.0": the program's version as the dialog shows it.
+// "バージョン 1.0.0": the program's version as the dialog shows it.
 QString ProgramVersionText();
 
 class CVersionDialog : public QDialog {

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "core/core_texts.h"
+#include "core/member_form_check.h"
 #include "core/member_groups.h"
 #include "members/member_bar_texts.h"
 #include "members/member_dialog.h"
@@ -23,9 +24,12 @@ constexpr int kButtonCount = 6;
 
 }  // namespace
 
-CEntryToolbar::CEntryToolbar(core::MemberListSet& lists, QWidget* parent)
-    : QWidget(parent, Qt::Tool), lists_(lists), runDialog_(RunMemberDialog), chooseOpen_(ChooseImportFile),
-      chooseSave_(ChooseExportFile) {
+CEntryToolbar::CEntryToolbar(core::MemberListSet& lists, QWidget* parent, const core::EngineBinding* engine)
+    : QWidget(parent, Qt::Tool), lists_(lists), chooseOpen_(ChooseImportFile), chooseSave_(ChooseExportFile) {
+  runDialog_ = [engine](QWidget* dialogParent, std::string_view caption, core::MemberForm& form) {
+    return RunMemberDialog(dialogParent, caption, form,
+                           [engine](const core::MemberForm& typed) { return core::ConfirmMemberForm(typed, engine); });
+  };
   setWindowTitle(Ui(member_texts::kBarTitle));
   lists_.ReloadAll();
 
@@ -127,9 +131,9 @@ void CEntryToolbar::Import() {
 }
 
 void CEntryToolbar::Export() {
-  const QString path = chooseSave_(this);
-  if (path.isEmpty()) return;
-  lists_.Export(FileSystemPath(path));
+  const ExportChoice choice = chooseSave_(this);
+  if (choice.path.isEmpty()) return;
+  lists_.Export(FileSystemPath(choice.path), choice.utf8 ? core::ExportEncoding::Utf8 : core::ExportEncoding::Cp932);
 }
 
 void CEntryToolbar::Close() {
@@ -152,15 +156,21 @@ QString ChooseImportFile(QWidget* parent) {
   return dialog.selectedFiles().front();
 }
 
-QString ChooseExportFile(QWidget* parent) {
+CEntryToolbar::ExportChoice ChooseExportFile(QWidget* parent) {
   QFileDialog dialog(parent);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilter(Ui(member_texts::kExportFilter));
   dialog.setDefaultSuffix(Ui(member_texts::kExportDefaultSuffix));
   dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+  // The UTF-8 choice saves a ".csv" for other programs.
+  const QString utf8Filter = Ui(member_texts::kExportUtf8Filter);
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, utf8Filter](const QString& filter) {
+    dialog.setDefaultSuffix(filter == utf8Filter ? Ui(member_texts::kExportUtf8Suffix)
+                                                 : Ui(member_texts::kExportDefaultSuffix));
+  });
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().front();
+  return {dialog.selectedFiles().front(), dialog.selectedNameFilter() == utf8Filter};
 }
 
 std::string FileSystemPath(const QString& path) { return QFile::encodeName(path).toStdString(); }

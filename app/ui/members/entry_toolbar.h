@@ -16,6 +16,10 @@
 class QPushButton;
 class QTabWidget;
 
+namespace nuvaro::core {
+class EngineBinding;
+}
+
 namespace nuvaro::ui {
 
 class CMemberListPage;
@@ -30,12 +34,20 @@ class CEntryToolbar : public QWidget {
   using MemberDialogRunner = std::function<bool(QWidget* parent, std::string_view captionCp932, core::MemberForm& form)>;
   // File dialogs: the chosen path, or an empty text on cancel.
   using FileChooser = std::function<QString(QWidget* parent)>;
+  // The save dialog: the chosen path (empty on cancel) and whether "CSV UTF-8" was chosen.
+  struct ExportChoice {
+    ExportChoice(QString chosenPath = {}, bool asUtf8 = false) : path(std::move(chosenPath)), utf8(asUtf8) {}
+    QString path;
+    bool utf8;
+  };
+  using SaveChooser = std::function<ExportChoice(QWidget* parent)>;
 
   enum class Button { Register, Correct, Delete, Close, Import, Export };
 
   // Loads every page from its list file. The bar is a floating tool window of the
-  // parent (the main frame shows, hides and places it).
-  CEntryToolbar(core::MemberListSet& lists, QWidget* parent = nullptr);
+  // parent (the main frame shows, hides and places it). With an engine, the dialog asks
+  // before registering a name whose strokes cannot all be counted.
+  CEntryToolbar(core::MemberListSet& lists, QWidget* parent = nullptr, const core::EngineBinding* engine = nullptr);
 
   int PageCount() const;
   CMemberListPage* Page(int index) const;
@@ -46,7 +58,7 @@ class CEntryToolbar : public QWidget {
 
   void SetMemberDialogRunner(MemberDialogRunner runner) { runDialog_ = std::move(runner); }
   void SetOpenFileChooser(FileChooser chooser) { chooseOpen_ = std::move(chooser); }
-  void SetSaveFileChooser(FileChooser chooser) { chooseSave_ = std::move(chooser); }
+  void SetSaveFileChooser(SaveChooser chooser) { chooseSave_ = std::move(chooser); }
 
   // The button actions, on the current page.
   void Register();
@@ -72,12 +84,12 @@ class CEntryToolbar : public QWidget {
   QPushButton* buttons_[6] = {};
   MemberDialogRunner runDialog_;
   FileChooser chooseOpen_;
-  FileChooser chooseSave_;
+  SaveChooser chooseSave_;
 };
 
 // The two file dialogs of the bar as the program shows them.
 QString ChooseImportFile(QWidget* parent);
-QString ChooseExportFile(QWidget* parent);
+CEntryToolbar::ExportChoice ChooseExportFile(QWidget* parent);
 
 // A path chosen in a file dialog as the model takes it (the file system's bytes).
 std::string FileSystemPath(const QString& path);

@@ -93,16 +93,23 @@ std::optional<core::MemberForm> CMemberDialog::Form() const {
   return form;
 }
 
-bool RunMemberDialog(QWidget* parent, std::string_view captionCp932, core::MemberForm& form) {
+void CMemberDialog::accept() {
+  auto typed = Form();
+  if (!typed) {
+    platform::ShowMessageBox(this, member_texts::kNotStorable, core::texts::kApplicationTitle);
+    return;
+  }
+  if (acceptCheck_ && !acceptCheck_(*typed)) return;
+  QDialog::accept();
+}
+
+bool RunMemberDialog(QWidget* parent, std::string_view captionCp932, core::MemberForm& form,
+                     CMemberDialog::AcceptCheck check) {
   CMemberDialog dialog(captionCp932, parent);
   dialog.SetForm(form);
+  dialog.SetAcceptCheck(std::move(check));
   if (dialog.exec() != QDialog::Accepted) return false;
-  auto typed = dialog.Form();
-  if (!typed) {
-    platform::ShowMessageBox(parent, member_texts::kNotStorable, core::texts::kApplicationTitle);
-    return false;
-  }
-  form = *typed;
+  form = *dialog.Form();
   return true;
 }
 

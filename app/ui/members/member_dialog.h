@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <optional>
 
 #include "core/member_list.h"
@@ -28,6 +29,14 @@ class CMemberDialog : public QDialog {
   // The fields as CP932 texts; nothing when one holds a character CP932 cannot hold.
   std::optional<core::MemberForm> Form() const;
 
+  // Asked on OK with the typed form; false keeps the dialog open with what was typed.
+  using AcceptCheck = std::function<bool(const core::MemberForm& form)>;
+  void SetAcceptCheck(AcceptCheck check) { acceptCheck_ = std::move(check); }
+
+  // OK: a field CP932 cannot hold is told to the user, and the dialog closes only when
+  // the form passes the check.
+  void accept() override;
+
   QLineEdit* SurnameEdit() const { return surname_; }
   QLineEdit* GivenNameEdit() const { return givenName_; }
   QRadioButton* MaleButton() const { return male_; }
@@ -42,11 +51,12 @@ class CMemberDialog : public QDialog {
   QRadioButton* female_;
   QComboBox* ageBand_;
   QDialogButtonBox* buttons_;
+  AcceptCheck acceptCheck_;
 };
 
-// Shows the dialog modally with the form's contents. On OK the form holds the fields
-// and the answer is true. A field CP932 cannot hold is told to the user and counts as
-// a cancel.
-bool RunMemberDialog(QWidget* parent, std::string_view captionCp932, core::MemberForm& form);
+// Shows the dialog modally with the form's contents. On OK (once the form passes the
+// check) the form holds the fields and the answer is true; a cancel leaves it alone.
+bool RunMemberDialog(QWidget* parent, std::string_view captionCp932, core::MemberForm& form,
+                     CMemberDialog::AcceptCheck check = {});
 
 }  // namespace nuvaro::ui

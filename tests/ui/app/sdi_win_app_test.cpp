@@ -3,7 +3,10 @@
 // start with its messages and exit status.
 #include <QtTest>
 
+#include <QDialogButtonBox>
 #include <QFontInfo>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
 #include <filesystem>
@@ -14,6 +17,7 @@
 #include "recording_message_sink.h"
 #include "ui/app/program_main.h"
 #include "ui/app/sdi_win_app.h"
+#include "ui/app/qt_translation.h"
 #include "ui/fonts/font_substitutions.h"
 #include "ui/frame/main_frame.h"
 
@@ -120,6 +124,24 @@ class SdiWinAppTest : public QObject {
     sink.Clear();
     QCOMPARE(RunProgram(), 1);
     QCOMPARE(static_cast<int>(sink.messages.size()), messages.size());
+  }
+
+  void qtsOwnButtonsReadJapaneseAndTitlesGetNoSuffix() {
+    testing::ProgramFolder folder;  // no engine: the start fails after preparing the framework
+    testing::RecordingMessageSink sink;
+    CSDIWinApp program;
+    QVERIFY(!program.InitInstance());
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    QVERIFY2(box.button(QMessageBox::Yes)->text().startsWith(U("はい")), qPrintable(box.button(QMessageBox::Yes)->text()));
+    QVERIFY(box.button(QMessageBox::No)->text().startsWith(U("いいえ")));
+    QDialogButtonBox buttons(QDialogButtonBox::Open | QDialogButtonBox::Save | QDialogButtonBox::Cancel);
+    QVERIFY(buttons.button(QDialogButtonBox::Open)->text().startsWith(U("開く")));
+    QVERIFY(buttons.button(QDialogButtonBox::Save)->text().startsWith(U("保存")));
+    QVERIFY(buttons.button(QDialogButtonBox::Cancel)->text().startsWith(U("キャンセル")));
+    // Qt appends a display name to every title on X11 once one is set.
+    SetApplicationNames();
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QGuiApplication::applicationName());
   }
 
   void aRunEndsWhenTheMainWindowCloses() {

@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
+#include "board/balloon_lines.h"
+#include "test_text.h"
+
 namespace nuvaro::board {
 namespace {
 
@@ -117,6 +123,131 @@ TEST(PlaceBalloon, TipOnTheAnchorThenKeptOnScreen) {
   const Point pushed = PlaceBalloon(*right, {790, 595}, screen);
   EXPECT_EQ(pushed.x + right->width, 800);
   EXPECT_EQ(pushed.y + right->height, 600);
+}
+
+TEST(PlaceBalloonBesideFace, BesideItsFaceInsideTheBoardAndNeverOverIt) {
+  const Rect screen{0, 0, 1920, 1080};
+  const Rect board{100, 100, 900, 700};  // the board, 800 x 600, on the screen
+  auto covers = [](const BalloonPlace& place, const Rect& face) {
+    const Rect ellipse{place.topLeft.x + place.layout.ellipse.left, place.topLeft.y + place.layout.ellipse.top,
+                       place.topLeft.x + place.layout.ellipse.right, place.topLeft.y + place.layout.ellipse.bottom};
+    return EllipseOverlapsRect(ellipse, {face.left + kFaceCoreInset, face.top + kFaceCoreInset,
+                                         face.right - kFaceCoreInset, face.bottom - kFaceCoreInset});
+  };
+  struct Case {
+    Point faceTopLeft;
+    int direction;
+    int shownDirection;  // after mirroring
+  };
+  const Case cases[] = {
+      // Room everywhere: every direction keeps its side, the tip on the drawn face.
+      {{450, 350}, 1, 1},   {{450, 350}, 2, 2},   {{450, 350}, 3, 3},   {{450, 350}, 4, 4},
+      {{450, 350}, 5, 5},   {{450, 350}, 6, 6},   {{450, 350}, 7, 7},   {{450, 350}, 8, 8},
+      {{450, 350}, 9, 9},   {{450, 350}, 10, 10}, {{450, 350}, 11, 11}, {{450, 350}, 12, 12},
+      // At the board's right edge a balloon to the right would be pushed onto its face.
+      {{800, 350}, 3, 9},   {{800, 350}, 4, 8},
+      // At the left edge and in the top-left corner, the other side.
+      {{100, 350}, 9, 3},   {{100, 100}, 12, 6},  {{100, 100}, 11, 1},
+  };
+  for (const Case& c : cases) {
+    const Rect face{c.faceTopLeft.x, c.faceTopLeft.y, c.faceTopLeft.x + 100, c.faceTopLeft.y + 100};
+    auto place = PlaceBalloonBesideFace(c.direction, 60, 16, 6, 12, 4, face, {}, board, screen);
+    ASSERT_TRUE(place) << c.direction;
+    EXPECT_EQ(place->direction, c.shownDirection) << c.direction << " at " << face.left << "," << face.top;
+    EXPECT_EQ(place->layout.shapeType, ShapeTypeForDirection(c.shownDirection));
+    EXPECT_FALSE(covers(*place, face)) << c.direction << " at " << face.left << "," << face.top;
+    EXPECT_GE(place->topLeft.x, board.left);
+    EXPECT_GE(place->topLeft.y, board.top);
+    EXPECT_LE(place->topLeft.x + place->layout.width, board.right);
+    EXPECT_LE(place->topLeft.y + place->layout.height, board.bottom);
+    if (c.faceTopLeft == Point{450, 350}) {
+      const Point tip{place->topLeft.x + place->layout.pointer[0].x, place->topLeft.y + place->layout.pointer[0].y};
+      EXPECT_EQ(tip, DrawnAnchorPoint(face, c.direction)) << c.direction;
+      EXPECT_GT(tip.x, face.left) << "the tip is inside the face's box";
+      EXPECT_LT(tip.x, face.right);
+    }
+  }
+  // A board smaller than the balloon: on that axis the screen keeps it instead.
+  const Rect narrow{100, 100, 200, 700};
+  auto place = PlaceBalloonBesideFace(3, 60, 16, 6, 12, 4, {100, 350, 200, 450}, {}, narrow, screen);
+  ASSERT_TRUE(place);
+  EXPECT_GT(place->topLeft.x + place->layout.width, narrow.right);
+  EXPECT_LE(place->topLeft.x + place->layout.width, screen.right);
+  EXPECT_GE(place->topLeft.y, narrow.top);
+}
+
+TEST(PlaceBalloonBesideFace, MirrorsAndInsetsAreBounded) {
+  const int mirrors[][4] = {{3, 9, 3, 9}, {12, 12, 6, 6}, {1, 11, 5, 7}, {4, 8, 2, 10}, {6, 6, 12, 12}};
+  for (const auto& m : mirrors) {
+    EXPECT_EQ(MirroredDirection(m[0], true, false), m[1]) << m[0];
+    EXPECT_EQ(MirroredDirection(m[0], false, true), m[2]) << m[0];
+    EXPECT_EQ(MirroredDirection(m[0], true, true), m[3]) << m[0];
+  }
+  const Rect face{0, 0, 100, 100};
+  FaceInsets wide;  // a picture with nothing drawn on a row is not reached past the maximum
+  wide.rightHalf = 90;
+  wide.leftQuarter = -5;
+  EXPECT_EQ(DrawnAnchorPoint(face, 3, wide), (Point{100 - kMaxDrawnInsetHalf, 50}));
+  EXPECT_EQ(DrawnAnchorPoint(face, 12, wide), (Point{0, 25}));
+  EXPECT_TRUE(EllipseOverlapsRect({0, 0, 100, 50}, {90, 20, 120, 30}));
+  EXPECT_FALSE(EllipseOverlapsRect({0, 0, 100, 50}, {95, 0, 120, 5})) << "the box's corner lies outside the ellipse";
+}
+
+TEST(BreakBalloonLines, JapaneseLineBreakingWithinTheByteCount) {
+  struct Case {
+    const char* text;
+    int perLine;
+    std::vector<std::string> lines;
+  };
+  const std::vector<Case> cases = {
+      {"こんにちは", 16, {"こんにちは"}},
+      // A full line would start with 、: the character before it moves down too.
+      {"ああああああああ、いい", 16, {"あああああああ", "あ、いい"}},
+      // Never start with a small kana or ー, never end with 「.
+      {"ああああああああっと", 16, {"あああああああ", "あっと"}},
+      {"あああああああ「かぎ」", 16, {"あああああああ", "「かぎ」"}},
+      {"ああああああパートナー", 16, {"ああああああ", "パートナー"}},
+      // A kanji run that fits a line stays whole; one longer than a line is cut.
+      {"ああああああ恋愛相談", 16, {"ああああああ", "恋愛相談"}},
+      {"一二三四五六七八九十", 8, {"一二三四", "五六七八", "九十"}},
+      // Rather after 、 when the line is at least half full.
+      {"いろいろ考えて、そうして", 16, {"いろいろ考えて、", "そうして"}},
+      // Else where a word in kanji begins, rather than inside the kana.
+      {"あ、いろいろ考えてそうして", 16, {"あ、いろいろ", "考えてそうして"}},
+      // A kana word the readings use stays whole.
+      {"気がきかないあなたの鈍さが嫌い！", 16, {"気がきかない", "あなたの鈍さが", "嫌い！"}},
+      // A quoted word stays whole, its quotation marks with it.
+      {"私流の愛がわかんない”あなたって”いまいち！", 16, {"私流の愛がわかん", "ない", "”あなたって”", "いまいち！"}},
+      // Half-width text counts one byte a character.
+      {"abcdefghij klm", 8, {"abcdefgh", "ij klm"}},
+      {"ｱｲｳｴｵｶｷｸｹｺ", 8, {"ｱｲｳｴｵｶｷｸ", "ｹｺ"}},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> expected;
+    for (const std::string& line : c.lines) expected.push_back(testing::Sjis(line));
+    EXPECT_EQ(BreakBalloonLines(testing::Sjis(c.text), c.perLine), expected) << c.text;
+  }
+}
+
+TEST(BreakBalloonLines, EveryPlugInBalloonKeepsTheRules) {
+  // Whatever is broken, the lines put together give the text back, none is longer than
+  // its count, and none starts with a character that may not begin a line.
+  const char* texts[] = {"パートナーのようにつきあってくれる”あなたって”いいなあ！",
+                         "僕の好きなものをそっと準備してくれるような細やかさがあれば、愛がわかるのに！",
+                         "振り向かないで私だけずーと見続けなさい。そうしたら愛を感じちゃうのになあ！"};
+  for (const char* text : texts) {
+    const std::string bytes = testing::Sjis(text);
+    const int perLine = BytesPerLine(static_cast<int>(bytes.size()));
+    std::string joined;
+    for (const std::string& line : BreakBalloonLines(bytes, perLine)) {
+      EXPECT_LE(static_cast<int>(line.size()), perLine) << text;
+      for (const char* forbidden : {"、", "。", "！", "ー", "っ", "ゃ", "”"}) {
+        EXPECT_NE(line.rfind(testing::Sjis(forbidden), 0), 0u) << text << " / " << testing::Utf8(line);
+      }
+      joined += line;
+    }
+    EXPECT_EQ(joined, bytes);
+  }
 }
 
 }  // namespace

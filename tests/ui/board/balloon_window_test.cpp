@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "board/balloon_window.h"
+#include "board/board_pictures.h"
 #include "recording_message_sink.h"
 #include "test_text.h"
 
@@ -148,6 +149,34 @@ class BalloonWindowTest : public QObject {
     QCOMPARE(balloon.Shape(), 8);
     QCOMPARE(balloon.TextColour(), kMaleBalloonColour);
     QCOMPARE(balloon.size(), before);
+  }
+
+  void PointerTipsReachTheDrawnFaceOfEveryPicture() {
+    BoardPictures& pictures = BoardPictures::Shared();
+    for (int strip = 0; strip < core::kPictureStripCount; ++strip) {
+      for (int index = 0; index < core::kPicturesPerStrip; ++index) {
+        const core::FacePicture picture{strip, index};
+        const QImage image = pictures.Face(picture).toImage();
+        QCOMPARE(image.size(), QSize(100, 100));
+        const board::FaceInsets insets = pictures.Insets(picture);
+        struct Row {
+          int inset, most, y;
+          bool fromLeft;
+        };
+        const Row rows[] = {{insets.leftQuarter, board::kMaxDrawnInsetQuarter, 25, true},
+                            {insets.leftHalf, board::kMaxDrawnInsetHalf, 50, true},
+                            {insets.rightHalf, board::kMaxDrawnInsetHalf, 50, false},
+                            {insets.leftThreeQuarters, board::kMaxDrawnInsetThreeQuarters, 75, true},
+                            {insets.rightThreeQuarters, board::kMaxDrawnInsetThreeQuarters, 75, false}};
+        for (const Row& row : rows) {
+          const QString where = QStringLiteral("strip %1 picture %2 row %3").arg(strip).arg(index).arg(row.y);
+          QVERIFY2(row.inset > 0, qPrintable(where + " has no margin: transparency lost?"));
+          auto x = [&](int inset) { return row.fromLeft ? inset : 99 - inset; };
+          QVERIFY2(qAlpha(image.pixel(x(row.inset - 1), row.y)) == 0, qPrintable(where));
+          if (row.inset < row.most) QVERIFY2(qAlpha(image.pixel(x(row.inset), row.y)) != 0, qPrintable(where));
+        }
+      }
+    }
   }
 
   void PlacedWithThePointerTipOnTheAnchor_data() {

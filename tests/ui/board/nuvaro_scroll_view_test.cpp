@@ -17,6 +17,7 @@
 #include "board/balloon_geometry.h"
 #include "board/balloon_window.h"
 #include "board/board_commands.h"
+#include "board/board_pictures.h"
 #include "board/name_plate.h"
 #include "board/nuvaro_scroll_view.h"
 #include "core/engine_binding.h"
@@ -392,6 +393,7 @@ class NuvaroScrollViewTest : public QObject {
     view_->HandleCommand(kBoardCommandClearAll);
     QCOMPARE(sink_->Texts(), (std::vector<std::string>{"全体を消去しますか？", "全体を消去しますか？"}));
     QCOMPARE(sink_->messages[1].caption, std::string("確認"));
+    QCOMPARE(sink_->messages[1].icon, platform::MessageIcon::None);  // plain, as every question
     QCOMPARE(Face().Entry(1).active, 0);
     QCOMPARE(Face().Entry(2).active, 0);
     QVERIFY(document_->Trash().full);
@@ -430,7 +432,7 @@ class NuvaroScrollViewTest : public QObject {
     document_->DiscardFace(6);  // direction 5
     QVERIFY(view_->HandleCommand(kBoardCommandWhisper));
     QCOMPARE(Face().whispering, 1);
-    const QRect screen = view_->screen()->geometry();
+    const QRect boardOnScreen(view_->mapToGlobal(QPoint(0, 0)), view_->size());
     int tipsOnAnchor = 0;
     for (int i = 1; i <= 12; ++i) {
       const DirectionCase& c = kDirections[i - 1];
@@ -446,18 +448,33 @@ class NuvaroScrollViewTest : public QObject {
       QCOMPARE(balloon->TextCp932(), entry.balloonText);
       QCOMPARE(balloon->TextColour(), entry.isMale != 0 ? kMaleBalloonColour : kFemaleBalloonColour);
       QCOMPARE(balloon->PerLine(), entry.balloonText.size() > 80 ? 26 : 16);
-      QCOMPARE(balloon->Shape(), board::ShapeTypeForDirection(c.direction));
-      // The pointer's tip is on the face's anchor unless the screen's edge pushed it.
+      // Shaped for its direction, or mirrored to the face's other side when the board's
+      // edge would push it onto its face; always inside the board, never over its face.
       const QPoint faceOnScreen = view_->mapToGlobal(c.topLeft);
-      const board::Point anchor = board::AnchorPoint(
-          {faceOnScreen.x(), faceOnScreen.y(), faceOnScreen.x() + 100, faceOnScreen.y() + 100}, c.direction);
+      const board::Rect faceRect{faceOnScreen.x(), faceOnScreen.y(), faceOnScreen.x() + 100, faceOnScreen.y() + 100};
+      QVERIFY2(boardOnScreen.contains(balloon->geometry()), c.member);
+      const board::Rect ellipse{balloon->x() + balloon->Layout().ellipse.left, balloon->y() + balloon->Layout().ellipse.top,
+                                balloon->x() + balloon->Layout().ellipse.right,
+                                balloon->y() + balloon->Layout().ellipse.bottom};
+      QVERIFY2(!board::EllipseOverlapsRect(ellipse, {faceRect.left + board::kFaceCoreInset, faceRect.top + board::kFaceCoreInset,
+                                                     faceRect.right - board::kFaceCoreInset,
+                                                     faceRect.bottom - board::kFaceCoreInset}),
+               c.member);
+      bool mirrored = false;
+      for (bool leftRight : {false, true})
+        for (bool topBottom : {false, true})
+          if (balloon->Shape() == board::ShapeTypeForDirection(board::MirroredDirection(c.direction, leftRight, topBottom)))
+            mirrored = true;
+      QVERIFY2(mirrored, c.member);
+      // The pointer's tip is on the drawn face unless the board's edge pushed it.
+      if (balloon->Shape() != board::ShapeTypeForDirection(c.direction)) continue;
+      const board::Point anchor =
+          board::DrawnAnchorPoint(faceRect, c.direction, BoardPictures::Shared().Insets(entry.picture));
       const board::Point tip = balloon->Layout().pointer[0];
       const QRect unpushed(anchor.x - tip.x, anchor.y - tip.y, balloon->width(), balloon->height());
-      if (screen.contains(unpushed)) {
+      if (boardOnScreen.contains(unpushed)) {
         QCOMPARE(balloon->TipGlobal(), QPoint(anchor.x, anchor.y));
         ++tipsOnAnchor;
-      } else {
-        QVERIFY(screen.contains(balloon->geometry()));
       }
     }
     QVERIFY(tipsOnAnchor >= 6);
@@ -468,6 +485,15 @@ class NuvaroScrollViewTest : public QObject {
     view_->HandleCommand(kBoardCommandQuiet);
     QCOMPARE(Face().whispering, 0);
     for (int i = 1; i <= 12; ++i) QVERIFY(!view_->Balloon(i)->isVisible());
+  }
+
+  void AnUnreadableNameSaysSoInItsBalloon() {
+    ChooseReading(0);
+    NameTheUser();
+    QVERIFY(DropMember(view_.get(), {600, 300}, "田中 りょう,女,20").dropAccepted);
+    QVERIFY(view_->HandleCommand(kBoardCommandWhisper));
+    QCOMPARE(view_->Balloon(1)->Text(), QString::fromUtf8("ごめんね！私の名前は画数が数えられないので、何も言えないの。"));
+    QVERIFY(view_->Balloon(1)->isVisible());
   }
 
   void WhisperNeedsAnotherFace() {

@@ -10,9 +10,11 @@
 #include <QScreen>
 #include <QTest>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
+#include "board/balloon_geometry.h"
 #include "board/balloon_window.h"
 #include "board/name_plate.h"
 #include "board/nuvaro_scroll_view.h"
@@ -54,6 +56,18 @@ bool DropRow(CMemberListPage* page, int row, QWidget* board, QPoint point) {
   if (!move.isAccepted()) return false;
   QDropEvent drop(QPointF(point), Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, data.get(), Qt::LeftButton,
                   Qt::NoModifier);
+  QApplication::sendEvent(board, &drop);
+  return drop.isAccepted();
+}
+
+// Drops a member text on the board at a point, as a drag from a list delivers it.
+bool DropText(QWidget* board, QPoint point, const char* utf8Member) {
+  std::unique_ptr<QMimeData> data(MemberDragData(Sjis(utf8Member)));
+  QDragEnterEvent enter(point, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(board, &enter);
+  QDragMoveEvent move(point, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(board, &move);
+  QDropEvent drop(QPointF(point), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(board, &drop);
   return drop.isAccepted();
 }
@@ -179,7 +193,9 @@ class WhisperEndToEndTest : public QObject {
     QVERIFY(!firstWords.empty());
     QCOMPARE(balloon->TextCp932(), firstWords);
     QCOMPARE(balloon->TextColour(), kFemaleBalloonColour);
-    QCOMPARE(balloon->Shape(), 8);  // straight right of the user: direction 3
+    // Straight right of the user (direction 3): to the face's right, or mirrored to its
+    // left when the board's edge leaves no room there.
+    QVERIFY(balloon->Shape() == 8 || balloon->Shape() == 2);
     SaveScreenshot("e2e_2_whisper.png");
 
     // Another reading: back to the guide menu, choose it, whisper again.
@@ -230,6 +246,51 @@ class WhisperEndToEndTest : public QObject {
     QVERIFY(balloon->isVisible());
     QVERIFY(!app_->Core().Document().Trash().full);
     SaveScreenshot("e2e_5_restored.png");
+  }
+
+  // Eight people around the user with the window against the screen's right edge: every
+  // balloon stays inside the board (off the toolbar and the desktop), none covers its own
+  // face, and the name the engine cannot count says so instead of a table heading.
+  void EightFacesAtTheScreenEdge() {
+    CNuvaroScrollView::LastDirection() = 12;
+    ChooseReading(0);
+    const QRect screen = Frame()->screen()->availableGeometry();
+    Frame()->move(screen.right() - Frame()->frameGeometry().width() + 1, screen.top());
+    QTest::qWait(50);
+    CNuvaroScrollView* board = Board();
+    const QPoint self = Centre(Face().Entry(0).face);
+    QVERIFY(DropText(board, self, "桃 太郎,男,30"));
+    const char* people[] = {"南瓜 花子,女,20", "田中 りょう,女,30", "山田 一郎,男,40", "佐藤 恵,女,50",
+                            "鈴木 浩,男,10", "高橋 美加,女,60", "渡辺 清,男,25", "伊藤 葉子,女,35"};
+    const QPoint offsets[] = {{0, -190}, {200, -150}, {260, 0}, {200, 150}, {0, 190}, {-200, 150}, {-260, 0}, {-200, -150}};
+    for (int i = 0; i < 8; ++i) {
+      QPoint at = self + offsets[i];
+      at.setX(std::clamp(at.x(), 50, board->width() - 50));
+      at.setY(std::clamp(at.y(), 50, board->height() - 50));
+      QVERIFY2(DropText(board, at, people[i]), people[i]);
+    }
+    QCOMPARE(Face().LastIndex(), 8);
+    PressBoardButton(kCommandWhisper);
+    const QRect boardOnScreen(board->mapToGlobal(QPoint(0, 0)), board->size());
+    const QRect toolbar(Frame()->BoardToolbar()->mapToGlobal(QPoint(0, 0)), Frame()->BoardToolbar()->size());
+    for (int i = 1; i <= 8; ++i) {
+      CBalloonWnd* balloon = board->Balloon(i);
+      QVERIFY2(balloon->isVisible(), people[i - 1]);
+      QVERIFY2(boardOnScreen.contains(balloon->geometry()), people[i - 1]);
+      QVERIFY2(!toolbar.intersects(balloon->geometry()), people[i - 1]);
+      const core::BoardRect face = Face().Entry(i).face;
+      const QPoint faceOnScreen = board->mapToGlobal(QPoint(face.left, face.top));
+      const int inset = board::kFaceCoreInset;
+      const board::Rect core{faceOnScreen.x() + inset, faceOnScreen.y() + inset, faceOnScreen.x() + 100 - inset,
+                             faceOnScreen.y() + 100 - inset};
+      const board::Rect& e = balloon->Layout().ellipse;
+      QVERIFY2(!board::EllipseOverlapsRect({balloon->x() + e.left, balloon->y() + e.top, balloon->x() + e.right,
+                                            balloon->y() + e.bottom},
+                                           core),
+               people[i - 1]);
+    }
+    QCOMPARE(board->Balloon(2)->Text(), QString::fromUtf8("ごめんね！私の名前は画数が数えられないので、何も言えないの。"));
+    SaveScreenshot("e2e_6_eight_faces_at_the_screen_edge.png");
   }
 };
 

@@ -170,11 +170,11 @@ class MainFrameTest : public QObject {
     QTest::addColumn<QString>("percentageCaption");
     QTest::newRow("married couples' compatibility")
         << 1 << U("夫婦の相性編")
-        << U("相手の知られざる思いと同時に愛情のあり方を知り、あなたとの相性からあなたに何を願っているかという心の不思議さががわかります。")
+        << U("相手の知られざる思いと同時に愛情のあり方を知り、あなたとの相性からあなたに何を願っているかという心の不思議さがわかります。")
         << U("愛情度");
     QTest::newRow("lovers' compatibility")
         << 2 << U("恋人の相性編")
-        << U("相手の知られざる思いと同時に愛情のあり方を知り、あなたとの相性からあなたに何を願っているかという心の不思議さががわかります。")
+        << U("相手の知られざる思いと同時に愛情のあり方を知り、あなたとの相性からあなたに何を願っているかという心の不思議さがわかります。")
         << U("愛情度");
     QTest::newRow("married couples' tactics")
         << 3 << U("夫婦の攻略編")
@@ -384,7 +384,7 @@ class MainFrameTest : public QObject {
     CVersionDialog dialog;
     QCOMPARE(dialog.windowTitle(), U("バージョン情報"));
     QCOMPARE(dialog.TitleText(), U("ヌヴァロ君"));
-    QCOMPARE(dialog.VersionText(), QString("Version ") + QString(NUVARO_EXPECTED_VERSION));
+    QCOMPARE(dialog.VersionText(), QString::fromUtf8("バージョン ") + QString(NUVARO_EXPECTED_VERSION));
     QStringList opened;
     CLinkLabel::OpenHandler previous = CLinkLabel::SetOpenHandler([&](const QString& text) {
       opened << text;

@@ -260,7 +260,10 @@ class EntryToolbarTest : public QObject {
     QCOMPARE(bar_->Page(1)->rowCount(), 5);
     QCOMPARE(CellText(bar_->Page(1), 0, 0), QString::fromUtf8("人 16"));
     for (int i = 2; i < 5; ++i) QCOMPARE(bar_->Page(i)->rowCount(), 0);
-    QVERIFY(sink_->messages.empty());
+    // Asked first, then told where the members went.
+    QCOMPARE(sink_->messages.size(), std::size_t{2});
+    QCOMPARE(sink_->messages[0].buttons, platform::MessageButtons::YesNo);
+    QVERIFY(sink_->messages[1].text.rfind("名前リストを読み込みました。\nﾘｽﾄ1：15人　ﾘｽﾄ2：5人　ﾘｽﾄ3：0人", 0) == 0);
   }
 
   void ImportThatFailsLeavesTheListsAsTheyWere() {
@@ -293,6 +296,11 @@ class EntryToolbarTest : public QObject {
     QTest::mouseClick(bar_->ButtonOf(CEntryToolbar::Button::Export), Qt::LeftButton);
     QCOMPARE(target.Read("all.lst"), ListBytes({"桃 太郎,男,30", "南瓜 花子,女,20"}));
     QCOMPARE(sink_->Texts(), std::vector<std::string>{"< all.lst >ファイルにメンバーリストが保存されました"});
+
+    // "CSV UTF-8" chosen in the save dialog: the same lines in UTF-8 for other programs.
+    bar_->SetSaveFileChooser([&](QWidget*) { return CEntryToolbar::ExportChoice(QString::fromStdString(target.File("all.csv")), true); });
+    bar_->Export();
+    QCOMPARE(target.Read("all.csv"), std::string("\xEF\xBB\xBF") + "桃 太郎,男,30\r\n南瓜 花子,女,20\r\n");
 
     sink_->Clear();
     bar_->SetSaveFileChooser([](QWidget*) { return QString(); });

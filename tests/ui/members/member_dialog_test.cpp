@@ -11,6 +11,7 @@
 
 #include "core/member_list.h"
 #include "members/member_dialog.h"
+#include "platform/core/message_sink.h"
 #include "recording_message_sink.h"
 #include "test_text.h"
 
@@ -103,13 +104,44 @@ class MemberDialogTest : public QObject {
     QCOMPARE(form.surname, Sjis("桃"));  // a cancel leaves the form alone
   }
 
-  void RunRefusesANameTheListsCannotHold() {
+  void AMistakeIsToldAndTheDialogStaysOpenWithWhatWasTyped_data() {
+    QTest::addColumn<QString>("surname");
+    QTest::addColumn<QString>("given");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a character the lists cannot hold")
+        << QString::fromUtf8("𠮷田") << QString::fromUtf8("太郎")
+        << QString::fromUtf8("名前リストに保存できない文字が含まれています。\n別の文字で入力してください。");
+    QTest::newRow("the check refuses: an empty given name")
+        << QString::fromUtf8("桃") << QString() << QString::fromUtf8("姓と名を入力してください。");
+  }
+
+  void AMistakeIsToldAndTheDialogStaysOpenWithWhatWasTyped() {
+    QFETCH(QString, surname);
+    QFETCH(QString, given);
+    QFETCH(QString, message);
     RecordingMessageSink sink;
     core::MemberForm form;
-    AnswerNextDialog(QString::fromUtf8("𠮷田"), QString::fromUtf8("太郎"), false, QStringLiteral("30"), true);
-    QVERIFY(!RunMemberDialog(nullptr, Sjis("新規登録"), form));
-    QCOMPARE(sink.Texts(),
-             std::vector<std::string>{"名前リストに保存できない文字が含まれています。\n別の文字で入力してください。"});
+    // The check stands for the registration's: it refuses a form without a given name.
+    auto check = [](const core::MemberForm& typed) {
+      if (!typed.givenName.empty()) return true;
+      platform::ShowMessageBox(nullptr, Sjis("姓と名を入力してください。"), Sjis("ヌヴァロ君"));
+      return false;
+    };
+    AnswerNextDialog(surname, given, true, QStringLiteral("30"), true);
+    QString keptSurname;
+    bool stillOpen = false;
+    // After OK and its message, look at the dialog, then cancel it.
+    QTimer::singleShot(50, [&] {
+      auto* dialog = qobject_cast<CMemberDialog*>(QApplication::activeModalWidget());
+      stillOpen = dialog != nullptr && dialog->isVisible();
+      if (dialog == nullptr) return;
+      keptSurname = dialog->SurnameEdit()->text();
+      dialog->Buttons()->button(QDialogButtonBox::Cancel)->click();
+    });
+    QVERIFY(!RunMemberDialog(nullptr, Sjis("新規登録"), form, check));
+    QVERIFY(stillOpen);
+    QCOMPARE(keptSurname, surname);
+    QCOMPARE(sink.Texts(), std::vector<std::string>{message.toStdString()});
     QVERIFY(form.surname.empty());
   }
 };

@@ -1,0 +1,65 @@
+#include "core/import_text.h"
+
+#include <algorithm>
+
+#include "core/core_texts.h"
+#include "platform/core/encoding.h"
+
+namespace nuvaro::core {
+namespace {
+
+// Length of the UTF-8 sequence starting at text[at], or 0 when it is not a valid one
+// (a stray continuation byte, a truncated or overlong sequence, a surrogate).
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t at) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned char first = byte(at);
+  std::size_t length = first < 0x80 ? 1 : (first & 0xE0) == 0xC0 ? 2 : (first & 0xF0) == 0xE0 ? 3 : (first & 0xF8) == 0xF0 ? 4 : 0;
+  if (length == 0 || at + length > text.size()) return 0;
+  for (std::size_t i = 1; i < length; ++i)
+    if ((byte(at + i) & 0xC0) != 0x80) return 0;
+  if (length == 2 && first < 0xC2) return 0;
+  if (length == 3 && first == 0xE0 && byte(at + 1) < 0xA0) return 0;
+  if (length == 3 && first == 0xED && byte(at + 1) >= 0xA0) return 0;
+  if (length == 4 && (first > 0xF4 || (first == 0xF0 && byte(at + 1) < 0x90) || (first == 0xF4 && byte(at + 1) >= 0x90)))
+    return 0;
+  return length;
+}
+
+bool IsValidUtf8(std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t length = Utf8SequenceLength(text, i);
+    if (length == 0) return false;
+    i += length;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<ImportText> ImportTextAsCp932(std::string_view bytes) {
+  const bool asciiOnly = std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (asciiOnly) return ImportText{std::string(bytes), false, 0};
+  const bool bom = bytes.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark;
+  if (!bom && !IsValidUtf8(bytes)) {
+    if (!platform::Cp932ToUtf8(bytes)) return std::nullopt;
+    return ImportText{std::string(bytes), false, 0};
+  }
+  std::string_view text = bom ? bytes.substr(kUtf8ByteOrderMark.size()) : bytes;
+  if (!IsValidUtf8(text)) return std::nullopt;
+  ImportText result;
+  result.fromUtf8 = true;
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t length = Utf8SequenceLength(text, i);
+    auto character = platform::Utf8ToCp932(text.substr(i, length));
+    if (character) {
+      result.cp932 += *character;
+    } else {
+      result.cp932 += texts::kReplacementCharacter;
+      ++result.replaced;
+    }
+    i += length;
+  }
+  return result;
+}
+
+}  // namespace nuvaro::core

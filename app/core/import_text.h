@@ -1,0 +1,27 @@
+// The bytes of a file chosen for the import, as the CP932 text the member lists hold.
+// Lists saved by this program are CP932; a CSV saved by a spreadsheet or an editor today
+// is UTF-8, and is converted.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace nuvaro::core {
+
+// The byte-order mark a UTF-8 file may start with.
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+struct ImportText {
+  std::string cp932;
+  bool fromUtf8 = false;  // the file was read as UTF-8 and converted
+  int replaced = 0;       // characters CP932 cannot hold, each written as "？"
+};
+
+// A file that holds only ASCII, or valid CP932 that is not valid UTF-8, is taken as it
+// is. Valid UTF-8 with other characters (a byte-order mark dropped) is converted
+// character by character; such a file is almost never meant as CP932, where most kanji
+// pairs are not valid UTF-8. Nothing for a file that is neither.
+std::optional<ImportText> ImportTextAsCp932(std::string_view bytes);
+
+}  // namespace nuvaro::core
