@@ -88,11 +88,6 @@ int PairPercentage(CFace& face, int index, PluginHost& host, const EngineBinding
   return record.percentage;
 }
 
-bool IsPairNameReadable(const std::string& fullName, const EngineBinding& engine) {
-  SoulRecord record;
-  return CalculatePairSoul(fullName, engine, record) != 0;
-}
-
 std::string PairDetailText(const CFace& face, int k, int faceId, PluginHost& host, const EngineBinding& engine) {
   if (k < 1 || k > NVR_DETAIL_COUNT) return {};
   ::NuvaroData record = PairRecord(face.Name(0), face.NameOfId(faceId), face.IsMaleOfId(faceId) != 0, engine);

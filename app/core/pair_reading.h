@@ -42,11 +42,6 @@ void ComputeWhispers(CFace& face, PluginHost& host, const EngineBinding& engine)
 // for the call and restored afterwards.
 int PairPercentage(CFace& face, int index, PluginHost& host, const EngineBinding& engine);
 
-// Whether the engine can read a name as the pair computation hands it over (split at
-// its first space, parts cut to 19 bytes): false where CalculateSoul answers 0 and the
-// sums the plug-ins get are all 0.
-bool IsPairNameReadable(const std::string& fullName, const EngineBinding& engine);
-
 // Detail text k (1 to 10) for the person with face id n under the current selection:
 // the name is that of the first active entry with that id from index 0, the sex that
 // of the first from index 1 (male when none). A copy; empty when the plug-in leaves it

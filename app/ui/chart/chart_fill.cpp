@@ -28,13 +28,12 @@ int FillFromBoard(ChartState& state, core::CFace* face, core::PluginHost& host, 
   state.items.clear();
   state.firstVisible = 0;
   SetRange(state, kPercentMinimum, kPercentMaximum, kPercentDivisions);
-  const bool selfReadable = core::IsPairNameReadable(face->Name(0), engine);
   for (int i = 1; i <= face->LastIndex(); ++i) {
     if (face->IsActive(i) == 0) continue;
     ChartItem item;
     item.label = face->Name(i);
     item.colour = BarColour(face->IsMale(i) != 0, face->Age(i));
-    item.computable = selfReadable && core::IsPairNameReadable(item.label, engine);
+    item.computable = core::CheckPairNames(*face, item.label, engine) == core::PairNames::Readable;
     item.value = item.computable ? core::PairPercentage(*face, i, host, engine) : 0;
     AddItem(state, std::move(item));
   }
