@@ -1,6 +1,7 @@
 #include "core/application_core.h"
 
 #include "core/core_texts.h"
+#include "core/data_seeding.h"
 #include "platform/core/message_sink.h"
 
 namespace nuvaro::core {
@@ -28,6 +29,7 @@ bool ApplicationCore::InitInstance(const StartupSteps& steps) {
     return false;
   }
   stage_ = StartupStage::PluginsLoaded;
+  SeedDataFolder();
   Run(steps.initializeDataExchange);
   Run(steps.loadProfileSettings);
   Run(steps.registerTemplates);

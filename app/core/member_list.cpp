@@ -6,6 +6,7 @@
 #include "core/cp932_text.h"
 #include "core/group_file.h"
 #include "core/member_groups.h"
+#include "platform/core/data_folder.h"
 #include "platform/core/message_sink.h"
 #include "platform/core/paths.h"
 
@@ -24,7 +25,7 @@ Member MemberFromForm(const MemberForm& form, std::string_view ageBand) {
 
 MemberList::MemberList(std::string fileName) : fileName_(std::move(fileName)) {}
 
-std::string MemberList::FilePath() const { return platform::ProgramFile(fileName_); }
+std::string MemberList::FilePath() const { return platform::DataFile(fileName_); }
 
 void MemberList::Load() {
   auto rows = ReadGroupFile(FilePath());

@@ -27,7 +27,8 @@ struct CorrectionRequest {
 
 class MemberList {
  public:
-  // fileName: the list file's name in the program's directory ("friend.lst").
+  // fileName: the list file's name in the data folder ("friend.lst"; beside the program
+  // in the portable layout).
   explicit MemberList(std::string fileName);
 
   const std::string& FileName() const { return fileName_; }

@@ -2,14 +2,14 @@
 
 #include <string>
 
-#include "platform/core/paths.h"
+#include "platform/core/data_folder.h"
 #include "platform/core/profile_file.h"
 
 namespace nuvaro::platform {
 
-IniFile::IniFile() : path_(ProgramFile("IniFile.ini")) {}
+IniFile::IniFile() : path_(DataFile("IniFile.ini")) {}
 
-void IniFile::SetFileName(std::string_view name) { path_ = ProgramFile(name); }
+void IniFile::SetFileName(std::string_view name) { path_ = DataFile(name); }
 
 int IniFile::ReadInt(std::string_view section, std::string_view key, int defaultValue) const {
   return GetPrivateProfileInt(section, key, defaultValue, path_);

@@ -1,5 +1,5 @@
-// Access object for one initialisation file beside the program: integers read with a
-// default, integers written in decimal.
+// Access object for one settings file of the user's data folder (beside the program in
+// the portable layout): integers read with a default, integers written in decimal.
 #pragma once
 
 #include <string>
@@ -11,10 +11,10 @@ namespace nuvaro::platform {
 
 class NUVARO_PLATFORM_API IniFile {
  public:
-  // The file starts as "IniFile.ini" in the program's directory.
+  // The file starts as "IniFile.ini" in the data folder.
   IniFile();
 
-  // Points the object at the given file name in the program's directory.
+  // Points the object at the given file name in the data folder.
   void SetFileName(std::string_view name);
   const std::string& Path() const { return path_; }
 

@@ -1,0 +1,30 @@
+#include "companion_main.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "page_browser_window.h"
+#include "single_instance.h"
+
+namespace nuvaro::companions {
+
+int RunCompanion(int argc, char** argv, const CompanionDescription& description) {
+  QApplication app(argc, argv);
+  QTranslator qtTexts;
+  if (qtTexts.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"), QStringLiteral("_"),
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&qtTexts);
+
+  SingleInstance instance(description.key);
+  if (instance.AnotherCopyRuns()) return 0;
+
+  PageBrowserWindow window(description.title, description.resourceFolder);
+  QObject::connect(&instance, &SingleInstance::raiseRequested, &window, &PageBrowserWindow::BringToFront);
+  instance.Listen();
+  window.show();
+  return QApplication::exec();
+}
+
+}  // namespace nuvaro::companions
