@@ -10,10 +10,17 @@
 namespace nuvaro::core {
 namespace {
 
-SoulSums SumsOf(const std::string& fullName, const EngineBinding& engine) {
+// The name as the pair computation hands it to the engine: split at the first space,
+// each part cut to 19 bytes. Answers CalculateSoul's result.
+int PairSoul(const std::string& fullName, const EngineBinding& engine, SoulRecord& record) {
   NameParts parts = SplitFullName(fullName);
-  SoulRecord record = SoulRecordForName(parts.surname, parts.givenName, kPairNamePartBytes);
-  engine.CalculateSoul(record);  // not tested: an unreadable name keeps its sums at 0
+  record = SoulRecordForName(parts.surname, parts.givenName, kPairNamePartBytes);
+  return engine.CalculateSoul(record);
+}
+
+SoulSums SumsOf(const std::string& fullName, const EngineBinding& engine) {
+  SoulRecord record;
+  PairSoul(fullName, engine, record);  // not tested: an unreadable name keeps its sums at 0
   SoulSums sums;
   sums.honsyou = record.honsyou;
   sums.chikaku = record.chikaku;
@@ -30,6 +37,11 @@ SoulSums SumsOf(const std::string& fullName, const EngineBinding& engine) {
 std::string TextOrEmpty(const char* text) { return text != nullptr ? std::string(text) : std::string(); }
 
 }  // namespace
+
+bool PairNameReadable(const std::string& fullName, const EngineBinding& engine) {
+  SoulRecord record;
+  return PairSoul(fullName, engine, record) != 0;
+}
 
 ::NuvaroData PairRecord(const std::string& selfName, const std::string& otherName, bool otherIsMale,
                         const EngineBinding& engine) {

@@ -22,6 +22,11 @@ inline constexpr std::size_t kPairNamePartBytes = 19;
 ::NuvaroData PairRecord(const std::string& selfName, const std::string& otherName, bool otherIsMale,
                         const EngineBinding& engine);
 
+// True when the engine can count the strokes of the name as the pair computation hands
+// it over (CalculateSoul answers nonzero); otherwise its sums are all 0 and a plug-in
+// can only answer with the title rows of its tables.
+bool PairNameReadable(const std::string& fullName, const EngineBinding& engine);
+
 // Calls the selected plug-ins on the record: every plug-in of the active reading, or
 // in mode 6 the first plug-in of group 6. Without a match the record stays as it was.
 void CallSelectedPlugins(PluginHost& host, const CFace& face, ::NuvaroData& record);
