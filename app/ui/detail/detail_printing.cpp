@@ -5,7 +5,9 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRect>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 
 #include "core/core_texts.h"
 #include "detail/detail_ui_texts.h"
@@ -21,16 +23,24 @@ PrintOutcome Tell(QWidget* parent, std::string_view message, PrintOutcome outcom
   return outcome;
 }
 
-// Draws the slice of the laid-out document that falls on page `page` into the area.
+// Draws the lines the layout put on page `page` into the area. The layout moves a line
+// that would not fit to the next page, so every line lies on one page; each is drawn
+// there only (clipping alone would leave the other page's lines in a PDF's text).
 void DrawPage(QPainter& painter, QTextDocument& document, const QRect& area, int page) {
-  const QRectF slice(0, static_cast<qreal>(page) * area.height(), area.width(), area.height());
+  const qreal pageTop = static_cast<qreal>(page) * area.height();
+  const qreal pageBottom = pageTop + area.height();
   painter.save();
-  painter.translate(area.left(), area.top() - slice.top());
-  painter.setClipRect(slice);
-  QAbstractTextDocumentLayout::PaintContext context;
-  context.clip = slice;
-  context.palette.setColor(QPalette::Text, Qt::black);
-  document.documentLayout()->draw(&painter, context);
+  painter.translate(area.left(), area.top() - pageTop);
+  painter.setPen(Qt::black);
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+    const QTextLayout* layout = block.layout();
+    const QPointF origin = layout->position();
+    for (int i = 0; i < layout->lineCount(); ++i) {
+      const QTextLine line = layout->lineAt(i);
+      const qreal top = origin.y() + line.y();
+      if (top >= pageTop && top < pageBottom) line.draw(&painter, origin);
+    }
+  }
   painter.restore();
 }
 

@@ -95,7 +95,7 @@ CItemDialog::CItemDialog(const core::DetailReading& reading, int item, QWidget* 
 
   // A read-only rich text, "ＭＳ 明朝" 12 points bold unless a run says otherwise.
   text_->setReadOnly(true);
-  text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  text_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   text_->setFont(DetailFont(core::RunFace::Mincho, kDetailPointSize, true));
   text_->document()->setDefaultFont(DetailFont(core::RunFace::Mincho, kDetailPointSize, true));
   text_->document()->setDocumentMargin(10);

@@ -49,7 +49,7 @@ CPrintPreviewDialog::CPrintPreviewDialog(std::vector<core::DetailRun> runs, QWid
   text_->setGeometry(kMargin, kMargin, width() - 2 * kMargin, buttonTop - 2 * kMargin + 4);
 
   text_->setReadOnly(true);
-  text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  text_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   text_->setStyleSheet(QStringLiteral("QTextEdit { background: rgb(%1, %2, %3); border: 1px solid rgb(150, 170, 190);"
                                       " border-radius: 4px; }")
                            .arg(kPreviewBackground.red())
