@@ -92,12 +92,18 @@ PrintOutcome PrintDetailRuns(QPrinter& printer, const std::vector<core::DetailRu
   return PrintOutcome::Printed;
 }
 
-bool RunPlatformPrintDialog(QPrinter& printer, QWidget* parent) {
-  QPrintDialog dialog(&printer, parent);
+void SetUpPrintDialog(QPrintDialog& dialog) {
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
   dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
   dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+  // On this desktop the dialog offers printing to a file as its "Print to File (PDF)"
+  // printer, and only while this option is on.
   dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+}
+
+bool RunPlatformPrintDialog(QPrinter& printer, QWidget* parent) {
+  QPrintDialog dialog(&printer, parent);
+  SetUpPrintDialog(dialog);
   return dialog.exec() == QDialog::Accepted;
 }
 

@@ -10,6 +10,7 @@
 #include "core/detail_composition.h"
 #include "ui/detail/print_area.h"
 
+class QPrintDialog;
 class QPrinter;
 class QRect;
 class QTextDocument;
@@ -42,5 +43,7 @@ using PrintDialogRunner = std::function<bool(QPrinter& printer, QWidget* parent)
 // Printing to a file stays available: on this desktop it is the dialog's
 // "Print to File (PDF)" printer.
 bool RunPlatformPrintDialog(QPrinter& printer, QWidget* parent);
+// The choices RunPlatformPrintDialog sets on its dialog.
+void SetUpPrintDialog(QPrintDialog& dialog);
 
 }  // namespace nuvaro::ui

@@ -3,6 +3,9 @@
 // what a print puts on paper (read back from the PDF) and how a failed print is told;
 // and the board's name-plate click inside the whole program.
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPrintDialog>
 #include <QDir>
 #include <QFile>
 #include <QPrinter>
@@ -315,6 +318,35 @@ class DetailDialogsTest : public QObject {
       QVERIFY(layout.words.back().page == layout.pages - 1);
       QCOMPARE(layout.words.back().text, QStringLiteral("Aurelin・ヌヴァロ君"));
     }
+  }
+
+  // The platform's print dialog as "印刷" sets it up: no page range, no selection, and
+  // its "Print to File (PDF)" printer prints the reading into the file the user names.
+  void PrintDialogPrintsToAPdfFile() {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer);
+    SetUpPrintDialog(dialog);
+    QVERIFY(!dialog.testOption(QAbstractPrintDialog::PrintPageRange));
+    QVERIFY(!dialog.testOption(QAbstractPrintDialog::PrintSelection));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("printers"));
+    QVERIFY(printers != nullptr);
+    const int pdfPrinter = printers->findText(QStringLiteral("PDF"), Qt::MatchContains);
+    QVERIFY2(pdfPrinter >= 0, "the dialog offers a PDF printer");
+    printers->setCurrentIndex(pdfPrinter);
+    auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+    QVERIFY(file != nullptr && file->isEnabled());
+    const QString pdf = OutFile("chosen.pdf");
+    file->setText(pdf);
+    SaveScreenshot(&dialog, "detail_print_dialog.png");
+    dialog.accept();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(printer.outputFormat(), QPrinter::PdfFormat);
+
+    const std::vector<core::DetailRun> runs = core::ComposeDetailRuns(Read("MatchLover.nvr"));
+    QCOMPARE(PrintDetailRuns(printer, runs), PrintOutcome::Printed);
+    QVERIFY(testing::PdfText(pdf).contains(QStringLiteral("Aurelin・ヌヴァロ君")));
   }
 
   // Cancelled: nothing. A job that cannot start and a page that fails each say so.
