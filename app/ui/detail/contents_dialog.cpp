@@ -27,19 +27,22 @@ constexpr int kTitleTop = 20;
 constexpr int kTitleHeight = 40;
 constexpr int kTitlePixelHeight = 20;
 constexpr int kExplanationTop = 72;
-constexpr int kExplanationHeight = 100;
+constexpr int kExplanationHeight = 76;
 constexpr int kExplanationPixelHeight = 14;
 constexpr int kExplanationPadding = 10;
-constexpr int kLinesTop = 186;
+constexpr int kLinesTop = 168;
 constexpr int kLineStep = 40;
 constexpr int kPictureSize = 32;
 constexpr int kLineIndent = 12;
 constexpr int kLinePixelHeight = 14;
 constexpr int kButtonGap = 10;
+constexpr int kPromptPixelHeight = 12;
 
 const QColor kBackTop(246, 252, 247);
 const QColor kBackBottom(226, 244, 231);
 const QColor kPanelBorder(180, 220, 190);
+const QColor kPromptColour(90, 120, 100);
+const QColor kEmptyLineColour(160, 180, 165);
 
 QString Ui(std::string_view cp932) { return platform::QStringFromCp932(cp932); }
 
@@ -90,7 +93,8 @@ CContentsDialog::CContentsDialog(core::DetailReading reading, QWidget* parent)
     line->SetFaceName(RunFaceName(core::RunFace::Gothic));
     line->SetHeight(kLinePixelHeight);
     line->SetBold(true);
-    line->SetTextColour(kItemLineColour);
+    // A line without a caption stays (it opens an empty item) but steps back.
+    line->SetTextColour(reading_.Caption(k).empty() ? kEmptyLineColour : kItemLineColour);
     line->SetHoverColour(kItemLineHoverColour);
     line->SetCommand(kItemLineBaseId + k);
     line->setCursor(LinkCursor());
@@ -104,6 +108,15 @@ CContentsDialog::CContentsDialog(core::DetailReading reading, QWidget* parent)
   const int buttonTop = height() - kMargin - button.height();
   close_->move(width() - kMargin - button.width(), buttonTop);
   preview_->move(close_->x() - kButtonGap - button.width(), buttonTop);
+  // A word for the newcomer beside the buttons.
+  auto* prompt = new QLabel(Ui(detail_texts::kContentsPrompt), this);
+  QFont promptFont(RunFaceName(core::RunFace::Gothic));
+  promptFont.setPixelSize(kPromptPixelHeight);
+  prompt->setFont(promptFont);
+  QPalette promptColours = prompt->palette();
+  promptColours.setColor(QPalette::WindowText, kPromptColour);
+  prompt->setPalette(promptColours);
+  prompt->setGeometry(kMargin + 4, buttonTop, preview_->x() - kMargin - 12, button.height());
   connect(preview_, &QPushButton::clicked, this, &CContentsDialog::OpenPreview);
   connect(close_, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -124,25 +124,6 @@ TEST(DetailTextRules, TitleWithoutMarkAndNameWithoutSpace) {
   for (const auto& [name, joined] : names) EXPECT_EQ(Utf8(core::WithoutFirstSpace(Sjis(name))), joined) << name;
 }
 
-// The previous line needs k > 1, the next line k < 5; both need a caption.
-TEST(DetailTextRules, ItemNeighbours) {
-  struct Case {
-    int captions;  // items 1 .. captions have one
-    int k;
-    bool previous;
-    bool next;
-  };
-  for (const Case& c : {Case{2, 1, false, true}, Case{2, 2, true, false}, Case{5, 3, true, true},
-                        Case{5, 5, true, false}, Case{7, 5, true, false}, Case{7, 6, false, false},
-                        Case{1, 1, false, false}}) {
-    DetailReading reading;
-    for (int k = 1; k <= c.captions; ++k) reading.captions[static_cast<std::size_t>(k - 1)] = "c";
-    const core::ItemNeighbours neighbours = core::NeighboursOf(reading, c.k);
-    EXPECT_EQ(neighbours.previous, c.previous) << c.captions << " captions, item " << c.k;
-    EXPECT_EQ(neighbours.next, c.next) << c.captions << " captions, item " << c.k;
-  }
-}
-
 // A name the engine cannot count never shows a table's title row as a reading: every
 // item with a caption says why there is none.
 TEST_F(DetailModelTest, UnreadableNamesGetANoteInsteadOfAReading) {

@@ -41,6 +41,15 @@ inline QString Squeezed(QString text) {
   return text.remove(space);
 }
 
+// The document's title as pdfinfo reports it (the print job's name).
+inline QString PdfTitle(const QString& path) {
+  QProcess process;
+  process.start(QStringLiteral("pdfinfo"), {path});
+  if (!process.waitForFinished(30000)) return {};
+  static const QRegularExpression title(QStringLiteral("^Title:\\s*(.*)$"), QRegularExpression::MultilineOption);
+  return title.match(QString::fromUtf8(process.readAllStandardOutput())).captured(1).trimmed();
+}
+
 inline PdfLayout PdfWords(const QString& path) {
   PdfLayout layout;
   const QString html = RunPdfToText({QStringLiteral("-bbox"), path, QStringLiteral("-")});

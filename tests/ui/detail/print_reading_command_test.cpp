@@ -115,6 +115,7 @@ class PrintReadingCommandTest : public QObject {
       expected += QStringLiteral("Aurelin・ヌヴァロ君");
       QCOMPARE(items, plugin.startsWith(QStringLiteral("Match")) ? 2 : 5);
       QCOMPARE(testing::Squeezed(testing::PdfText(pdf)), testing::Squeezed(expected));
+      QCOMPARE(testing::PdfTitle(pdf), QStringLiteral("プレート印刷中"));
 
       const testing::PdfLayout layout = testing::PdfWords(pdf);
       QCOMPARE(layout.pageWidth, 595.0);
