@@ -19,6 +19,7 @@
 
 #include <memory>
 
+#include "board/name_plate.h"
 #include "board/nuvaro_scroll_view.h"
 #include "core/detail_composition.h"
 #include "core/engine_binding.h"
@@ -43,6 +44,7 @@
 #include "ui/detail/print_preview_dialog.h"
 #include "ui/fonts/font_substitutions.h"
 #include "ui/frame/main_frame.h"
+#include "ui/guide/guide_menu_view.h"
 
 using nuvaro::testing::ProgramFolder;
 using nuvaro::testing::RecordingMessageSink;
@@ -355,8 +357,9 @@ class DetailDialogsTest : public QObject {
     QCOMPARE(sink_->Texts(), std::vector<std::string>{"異常終了しました"});
   }
 
-  // Inside the whole program: a click on a person's name plate opens the contents
-  // dialog with the active reading's captions.
+  // Inside the whole program: the reading chosen in the guide menu, a click on a
+  // person's name plate opens the contents dialog with that reading's captions, and the
+  // balloons speak again afterwards.
   void NamePlateClickOpensTheContentsDialog() {
     cleanup();
     folder_ = std::make_unique<ProgramFolder>();
@@ -365,10 +368,23 @@ class DetailDialogsTest : public QObject {
     sink_ = std::make_unique<RecordingMessageSink>();
     CSDIWinApp app;
     QVERIFY(app.InitInstance());
+    CMainFrame* frame = app.MainFrame();
+    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    auto* guide = qobject_cast<CGuideMenuView*>(frame->View(QStringLiteral("CGuideMenuView")));
+    QVERIFY(guide != nullptr);
+    std::vector<CLinkLabel*> readings;
+    for (const auto& pair : guide->Entries())
+      if (pair.picture != nullptr) readings.push_back(pair.label);
+    QTest::mouseClick(readings.at(1), Qt::LeftButton);  // MatchLover, second in file-name order
+    QTRY_COMPARE(frame->ActiveViewClass(), QStringLiteral("CNuvaroScrollView"));
+
     core::CFace& face = app.Core().Document().Face();
     face.SetSelf(Sjis("山田 太郎,男,30"));
-    const int id = face.Entry(face.AddFace(500, 300, Sjis("林 花子,女,20"), app.Core().Engine())).id;
-    face.activeEvent = 2;  // MatchLover, the second in file-name order
+    const int index = face.AddFace(500, 200, Sjis("林 花子,女,20"), app.Core().Engine());
+    CNuvaroScrollView* board = frame->Board();
+    QVERIFY(board->HandleCommand(kBoardCommandWhisper));
+    QVERIFY(board->NamePlate(index) != nullptr);
+    QTRY_VERIFY(board->NamePlate(index)->isVisible());
 
     QStringList lines;
     QString title;
@@ -376,19 +392,20 @@ class DetailDialogsTest : public QObject {
       auto* dialog = qobject_cast<CContentsDialog*>(QApplication::activeModalWidget());
       if (dialog == nullptr) return;
       title = dialog->TitleLabel()->text();
+      for (int k = 1; k <= 7; ++k) lines << dialog->ItemLine(k)->text();
       if (qEnvironmentVariableIsSet("NUVARO_SCREENSHOT_DIR")) {
         QTest::qWait(300);
         QGuiApplication::primaryScreen()->grabWindow(0).save(
             QDir(qEnvironmentVariable("NUVARO_SCREENSHOT_DIR")).filePath(QStringLiteral("detail_over_board.png")));
       }
-      for (int k = 1; k <= 7; ++k) lines << dialog->ItemLine(k)->text();
       dialog->reject();
     });
-    QVERIFY(app.MainFrame()->Board()->HandleCommand(NamePlateCommand(id)));
+    QTest::mouseClick(board->NamePlate(index), Qt::LeftButton);
     QCOMPARE(title, QString::fromUtf8("●恋人の相性編"));
     QCOMPARE(lines.value(1), QString::fromUtf8("林 花子さんの心の中のひとりごと！"));
     QCOMPARE(lines.value(2), QString::fromUtf8("林 花子"));
     QVERIFY(sink_->messages.empty());
+    QCOMPARE(face.whispering, 1);
     app.ExitInstance();
   }
 };
