@@ -18,8 +18,8 @@ bool IsItem(int k) { return k >= 1 && k <= NVR_DETAIL_COUNT; }
 // The note that stands in for every reading of the pair when the engine cannot count a
 // name's strokes; empty when both names can be read.
 std::string UnreadableNote(const DetailReading& reading, int faceId, const EngineBinding& engine) {
-  if (!PairNameReadable(reading.userName, engine)) return std::string(detail_texts::kUserNameUnreadable);
-  if (faceId != 0 && !PairNameReadable(reading.personName, engine)) {
+  if (!IsPairNameReadable(reading.userName, engine)) return std::string(detail_texts::kUserNameUnreadable);
+  if (faceId != 0 && !IsPairNameReadable(reading.personName, engine)) {
     return FormatText(detail_texts::kPersonNameUnreadableFormat, WithoutFirstSpace(reading.personName));
   }
   return {};

@@ -10,9 +10,8 @@
 namespace nuvaro::core {
 namespace {
 
-// The name as the pair computation hands it to the engine: split at the first space,
-// each part cut to 19 bytes. Answers CalculateSoul's result.
-int PairSoul(const std::string& fullName, const EngineBinding& engine, SoulRecord& record) {
+// The engine's record for one person of a pair, and CalculateSoul's answer.
+int CalculatePairSoul(const std::string& fullName, const EngineBinding& engine, SoulRecord& record) {
   NameParts parts = SplitFullName(fullName);
   record = SoulRecordForName(parts.surname, parts.givenName, kPairNamePartBytes);
   return engine.CalculateSoul(record);
@@ -20,7 +19,7 @@ int PairSoul(const std::string& fullName, const EngineBinding& engine, SoulRecor
 
 SoulSums SumsOf(const std::string& fullName, const EngineBinding& engine) {
   SoulRecord record;
-  PairSoul(fullName, engine, record);  // not tested: an unreadable name keeps its sums at 0
+  CalculatePairSoul(fullName, engine, record);  // not tested: an unreadable name keeps its sums at 0
   SoulSums sums;
   sums.honsyou = record.honsyou;
   sums.chikaku = record.chikaku;
@@ -37,11 +36,6 @@ SoulSums SumsOf(const std::string& fullName, const EngineBinding& engine) {
 std::string TextOrEmpty(const char* text) { return text != nullptr ? std::string(text) : std::string(); }
 
 }  // namespace
-
-bool PairNameReadable(const std::string& fullName, const EngineBinding& engine) {
-  SoulRecord record;
-  return PairSoul(fullName, engine, record) != 0;
-}
 
 ::NuvaroData PairRecord(const std::string& selfName, const std::string& otherName, bool otherIsMale,
                         const EngineBinding& engine) {
@@ -78,6 +72,11 @@ int PairPercentage(CFace& face, int index, PluginHost& host, const EngineBinding
   CallSelectedPlugins(host, face, record);
   face.mode = savedMode;
   return record.percentage;
+}
+
+bool IsPairNameReadable(const std::string& fullName, const EngineBinding& engine) {
+  SoulRecord record;
+  return CalculatePairSoul(fullName, engine, record) != 0;
 }
 
 std::string PairDetailText(const CFace& face, int k, int faceId, PluginHost& host, const EngineBinding& engine) {

@@ -22,11 +22,6 @@ inline constexpr std::size_t kPairNamePartBytes = 19;
 ::NuvaroData PairRecord(const std::string& selfName, const std::string& otherName, bool otherIsMale,
                         const EngineBinding& engine);
 
-// True when the engine can count the strokes of the name as the pair computation hands
-// it over (CalculateSoul answers nonzero); otherwise its sums are all 0 and a plug-in
-// can only answer with the title rows of its tables.
-bool PairNameReadable(const std::string& fullName, const EngineBinding& engine);
-
 // Calls the selected plug-ins on the record: every plug-in of the active reading, or
 // in mode 6 the first plug-in of group 6. Without a match the record stays as it was.
 void CallSelectedPlugins(PluginHost& host, const CFace& face, ::NuvaroData& record);
@@ -38,6 +33,11 @@ void ComputeWhispers(CFace& face, PluginHost& host, const EngineBinding& engine)
 // The percentage of the pair (user, entry index) under the active reading; mode is 0
 // for the call and restored afterwards.
 int PairPercentage(CFace& face, int index, PluginHost& host, const EngineBinding& engine);
+
+// Whether the engine can read a name as the pair computation hands it over (split at
+// its first space, parts cut to 19 bytes): false where CalculateSoul answers 0 and the
+// sums the plug-ins get are all 0.
+bool IsPairNameReadable(const std::string& fullName, const EngineBinding& engine);
 
 // Detail text k (1 to 10) for the person with face id n under the current selection:
 // the name is that of the first active entry with that id from index 0, the sex that
