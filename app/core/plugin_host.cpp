@@ -16,14 +16,21 @@ PluginHost::~PluginHost() { Unload(); }
 bool PluginHost::Load() { return LoadFrom(platform::ProgramFile(kPluginFolderName)); }
 
 bool PluginHost::LoadFrom(const std::string& folder) {
-  Unload();
   std::vector<std::string> names = platform::ListFiles(folder, kPluginPattern);
   std::stable_sort(names.begin(), names.end(),
                    [](const std::string& a, const std::string& b) { return CompareCp932(a, b) < 0; });
   std::string prefix = folder.empty() || folder.back() == '/' ? folder : folder + "/";
-  for (const std::string& name : names) {
+  std::vector<std::string> paths;
+  for (const std::string& name : names) paths.push_back(prefix + name);
+  return LoadFiles(paths);
+}
+
+bool PluginHost::LoadFiles(const std::vector<std::string>& paths) {
+  Unload();
+  for (const std::string& path : paths) {
     platform::DynamicLibrary library;
-    std::string path = prefix + name;
+    const std::size_t slash = path.rfind('/');
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
     if (!library.Load(path)) {
       platform::ShowMessageBox(nullptr, FormatText(texts::kPluginLoadFailedFormat, DisplayPath(path)),
                                texts::kApplicationTitle);
@@ -38,6 +45,13 @@ bool PluginHost::LoadFrom(const std::string& folder) {
   if (libraries_.empty()) return false;
   StartUpAll();
   return true;
+}
+
+std::string PluginHost::PluginPath(const std::string& nameOrPath) {
+  if (nameOrPath.find('/') != std::string::npos) return nameOrPath;
+  std::string path = platform::ProgramFile(std::string(kPluginFolderName) + "/" + nameOrPath);
+  if (!platform::FileExists(path) && nameOrPath.find('.') == std::string::npos) path += kPluginExtension;
+  return path;
 }
 
 void PluginHost::Unload() {

@@ -17,6 +17,7 @@ class CFace;
 
 inline constexpr char kPluginFolderName[] = "nvr";
 inline constexpr char kPluginPattern[] = "*.nvr";
+inline constexpr char kPluginExtension[] = ".nvr";
 inline constexpr int kOwnFaceGroup = NVR_GROUP_OWN_FACE;
 
 class PluginHost {
@@ -35,6 +36,12 @@ class PluginHost {
   bool Load();
   // The same for a given folder.
   bool LoadFrom(const std::string& folder);
+  // The same for these plug-in files, in the order given.
+  bool LoadFiles(const std::vector<std::string>& paths);
+  // The file of a plug-in named on a command line: a path (holding '/') as given, else
+  // a file name in the program's plug-in folder, with ".nvr" added when the name has no
+  // extension and no such file exists.
+  static std::string PluginPath(const std::string& nameOrPath);
   // NVRCleanUp of every plug-in in order, then every library unloaded.
   void Unload();
 

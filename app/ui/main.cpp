@@ -3,12 +3,14 @@
 
 #include "platform/qt/qt_message_sink.h"
 #include "ui/app/print_calendar_command.h"
+#include "ui/app/print_reading_command.h"
 #include "ui/app/program_main.h"
 #include "ui/app/qt_translation.h"
 
 int main(int argc, char** argv) {
   const bool printCalendar = nuvaro::ui::IsPrintCalendarCommand(argc, argv);
   if (printCalendar) nuvaro::ui::PrepareHeadlessPrintCalendar();
+  if (nuvaro::ui::IsPrintReadingCommand(argc, argv)) return nuvaro::ui::RunPrintReadingCommand(argc, argv);
   QApplication application(argc, argv);
   nuvaro::ui::SetApplicationNames();
   // The export writes its messages to the terminal (the default sink).

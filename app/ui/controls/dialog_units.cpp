@@ -21,4 +21,6 @@ QRect DialogRectToPixels(int x, int y, int width, int height) {
                DialogUnitsToPixelsY(height));
 }
 
+QSize DialogSizeToPixels(int width, int height) { return QSize(DialogUnitsToPixelsX(width), DialogUnitsToPixelsY(height)); }
+
 }  // namespace nuvaro::ui

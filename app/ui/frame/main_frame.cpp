@@ -15,6 +15,7 @@
 #include "platform/qt/text_conversion.h"
 #include "ui/chart/percentage_dialog.h"
 #include "ui/controls/hover_button.h"
+#include "ui/detail/detail_dialogs.h"
 #include "ui/frame/brand_menu_toolbar.h"
 #include "ui/frame/frame_artwork.h"
 #include "ui/frame/frame_commands.h"
@@ -73,7 +74,9 @@ CMainFrame::CMainFrame(core::ApplicationCore& core, std::vector<CSDIDocTemplate>
   }
   if (CNuvaroScrollView* board = Board()) {
     connect(board, &CNuvaroScrollView::frameCommand, this, &CMainFrame::OnBoardRequest);
-    connect(board, &CNuvaroScrollView::readingRequested, this, [this](int) { TellNotAvailableYet(); });
+    connect(board, &CNuvaroScrollView::readingRequested, this, [this](int faceId) {
+      RunDetailReading(core_.Document().Face(), core_.Plugins(), core_.Engine(), faceId, this);
+    });
   }
 
   // The opening screen: the guide menu under the brand bar; the board's bars and the

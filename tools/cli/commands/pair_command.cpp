@@ -12,6 +12,7 @@
 #include <variant>
 
 #include "cli_command.h"
+#include "core/plugin_host.h"
 #include "nuvaro_plugin.h"
 #include "platform/core/dynamic_library.h"
 #include "platform/core/encoding.h"
@@ -20,9 +21,6 @@
 
 namespace nuvaro::cli {
 namespace {
-
-constexpr const char* kPluginFolder = "nvr/";
-constexpr const char* kPluginExtension = ".nvr";
 
 // A plug-in loaded once per process, so that a batch of thousands of lines loads it once.
 // Like the program, it calls NVRStartUp after loading and NVRCleanUp before unloading.
@@ -38,15 +36,6 @@ struct LoadedPlugin {
     if (cleanUp != nullptr) cleanUp();
   }
 };
-
-// A path (with '/') as given; a bare file name in the program's plug-in folder, with
-// ".nvr" added when the name has no extension and no such file exists.
-std::string ResolvePluginPath(const std::string& plugin) {
-  if (plugin.find('/') != std::string::npos) return plugin;
-  std::string path = platform::ProgramDirectory() + kPluginFolder + plugin;
-  if (!platform::FileExists(path) && plugin.find('.') == std::string::npos) path += kPluginExtension;
-  return path;
-}
 
 // Loads the plug-in and starts it up the way the program does, or says why it cannot.
 std::variant<LoadedPlugin*, std::string> Plugin(const std::string& path) {
@@ -98,7 +87,7 @@ CommandResult RunPair(const std::vector<std::string>& args, CommandSession&) {
   if (!male) return CommandResult::Fail(kExitBadInput, "\"" + args[9] + "\" is not a number (MALE: 1 or 0)");
   data.otherIsMale = *male;
 
-  auto plugin = Plugin(ResolvePluginPath(args[0]));
+  auto plugin = Plugin(core::PluginHost::PluginPath(args[0]));
   if (auto* error = std::get_if<std::string>(&plugin)) return CommandResult::Fail(kExitFailure, *error);
   std::get<LoadedPlugin*>(plugin)->getNuvaroData(&data);
 
