@@ -17,6 +17,7 @@
 #include <memory>
 #include <string>
 
+#include "board/name_plate.h"
 #include "board/nuvaro_scroll_view.h"
 #include "core/face.h"
 #include "core/member.h"
@@ -34,6 +35,7 @@
 #include "ui/calendar/calendar_window.h"
 #include "ui/chart/percentage_dialog.h"
 #include "ui/controls/hover_button.h"
+#include "ui/detail/contents_dialog.h"
 #include "ui/controls/link_label.h"
 #include "ui/frame/frame_commands.h"
 #include "ui/frame/main_frame.h"
@@ -163,6 +165,28 @@ int main(int argc, char** argv) {
 
   GrabModal([&] { QTest::mouseClick(frame->BoardToolbar()->Button(kCommandCalendar), Qt::LeftButton); },
             "calendar.png");
+
+  // The detail reading of the first person: the contents, then its print preview.
+  QTimer::singleShot(800, [&failures] {
+    auto* contents = qobject_cast<CContentsDialog*>(QApplication::activeModalWidget());
+    if (contents == nullptr) {
+      ++failures;
+      return;
+    }
+    failures += Save(contents->grab(), "detail_contents.png") ? 0 : 1;
+    QTimer::singleShot(800, [&failures, contents] {
+      QWidget* preview = QApplication::activeModalWidget();
+      if (preview == nullptr || preview == contents) {
+        ++failures;
+      } else {
+        failures += Save(preview->grab(), "print_preview.png") ? 0 : 1;
+        if (auto* dialog = qobject_cast<QDialog*>(preview)) dialog->reject();
+      }
+      contents->reject();
+    });
+    QTest::mouseClick(contents->PreviewButton(), Qt::LeftButton);
+  });
+  QTest::mouseClick(board->NamePlate(1), Qt::LeftButton);
   CPropertySheetCalendar sheet(calendar::CalendarSettings{}, frame);
   sheet.show();
   Settle();
