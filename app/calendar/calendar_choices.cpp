@@ -1,11 +1,15 @@
 #include "calendar/calendar_choices.h"
 
+#include "platform/core/profile_file.h"
+
 namespace nuvaro::calendar {
 
-CalendarChoices ReadCalendarChoices(const platform::IniFile& ini) {
+CalendarChoices ReadCalendarChoices(const platform::IniFile& ini) { return ReadCalendarChoicesFrom(ini.Path()); }
+
+CalendarChoices ReadCalendarChoicesFrom(const std::string& path) {
   CalendarChoices choices;
-  choices.currentHolidayLaw = ini.ReadInt(kChoicesSection, kHolidayLawKey, kHolidayLawDefault) != 0;
-  choices.exactLunar = ini.ReadInt(kChoicesSection, kExactLunarKey, kExactLunarDefault) != 0;
+  choices.currentHolidayLaw = platform::GetPrivateProfileInt(kChoicesSection, kHolidayLawKey, kHolidayLawDefault, path) != 0;
+  choices.exactLunar = platform::GetPrivateProfileInt(kChoicesSection, kExactLunarKey, kExactLunarDefault, path) != 0;
   return choices;
 }
 
