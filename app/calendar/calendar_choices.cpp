@@ -8,8 +8,11 @@ CalendarChoices ReadCalendarChoices(const platform::IniFile& ini) { return ReadC
 
 CalendarChoices ReadCalendarChoicesFrom(const std::string& path) {
   CalendarChoices choices;
-  choices.currentHolidayLaw = platform::GetPrivateProfileInt(kChoicesSection, kHolidayLawKey, kHolidayLawDefault, path) != 0;
-  choices.exactLunar = platform::GetPrivateProfileInt(kChoicesSection, kExactLunarKey, kExactLunarDefault, path) != 0;
+  auto read = [&path](const char* key, int defaultValue) {
+    return platform::GetPrivateProfileInt(kChoicesSection, key, defaultValue, path) != 0;
+  };
+  choices.currentHolidayLaw = read(kHolidayLawKey, kHolidayLawDefault);
+  choices.exactLunar = read(kExactLunarKey, kExactLunarDefault);
   return choices;
 }
 

@@ -72,7 +72,9 @@ TEST(CalendarMonthTest, GridCellsFollowTheChoices) {
     if (c.label != nullptr) {
       EXPECT_EQ(Utf8(cell.oldCalendar), c.label);
       // The series names that month 10月; from the leap month on both agree.
-      if (c.day == 21) EXPECT_NE(Utf8(cell.oldCalendar), series);
+      if (c.day == 21) {
+        EXPECT_NE(Utf8(cell.oldCalendar), series);
+      }
     } else {
       EXPECT_EQ(Utf8(cell.oldCalendar), series);
     }
