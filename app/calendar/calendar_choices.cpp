@@ -1,11 +1,18 @@
 #include "calendar/calendar_choices.h"
 
+#include "platform/core/profile_file.h"
+
 namespace nuvaro::calendar {
 
-CalendarChoices ReadCalendarChoices(const platform::IniFile& ini) {
+CalendarChoices ReadCalendarChoices(const platform::IniFile& ini) { return ReadCalendarChoicesFrom(ini.Path()); }
+
+CalendarChoices ReadCalendarChoicesFrom(const std::string& path) {
   CalendarChoices choices;
-  choices.currentHolidayLaw = ini.ReadInt(kChoicesSection, kHolidayLawKey, kHolidayLawDefault) != 0;
-  choices.exactLunar = ini.ReadInt(kChoicesSection, kExactLunarKey, kExactLunarDefault) != 0;
+  auto read = [&path](const char* key, int defaultValue) {
+    return platform::GetPrivateProfileInt(kChoicesSection, key, defaultValue, path) != 0;
+  };
+  choices.currentHolidayLaw = read(kHolidayLawKey, kHolidayLawDefault);
+  choices.exactLunar = read(kExactLunarKey, kExactLunarDefault);
   return choices;
 }
 

@@ -3,6 +3,8 @@
 // written after the sixteen display and colour keys.
 #pragma once
 
+#include <string>
+
 #include "platform/core/ini_file.h"
 
 namespace nuvaro::calendar {
@@ -18,10 +20,14 @@ inline constexpr int kExactLunarDefault = 0;
 struct CalendarChoices {
   bool currentHolidayLaw = kHolidayLawDefault != 0;
   bool exactLunar = kExactLunarDefault != 0;
+
+  bool operator==(const CalendarChoices&) const = default;
 };
 
 // Missing keys or file give the defaults; any non-zero number means on.
 CalendarChoices ReadCalendarChoices(const platform::IniFile& ini);
+// The same from a settings file anywhere.
+CalendarChoices ReadCalendarChoicesFrom(const std::string& path);
 // Writes both keys as 1 or 0; false when the file cannot be written.
 bool WriteCalendarChoices(const platform::IniFile& ini, const CalendarChoices& choices);
 

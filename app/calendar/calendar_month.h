@@ -1,5 +1,6 @@
 // What the month grid draws for each day under the chosen reckoning: the holiday name
-// and the old-calendar label with its rokuyou. One call per drawing of a month.
+// and the old-calendar label with its rokuyou, as the grid gathers them
+// (month_drawing_data.h), for callers without a grid such as the command line.
 #pragma once
 
 #include <string>
@@ -23,11 +24,11 @@ struct CalendarMonth {
   std::vector<CalendarDay> days;  // days[d - 1] is day d
 };
 
-// The month's days. With exact lunar reckoning the month's new moons and principal
-// terms are computed once (and kept for later drawings, see astronomical_events.h).
+// The month's days from MonthSourcesFor(choices). With exact lunar reckoning the new
+// moons and principal terms are computed once (and kept, see astronomical_events.h).
 CalendarMonth BuildCalendarMonth(int year, int month, const CalendarChoices& choices);
 
-// One day alone, the same as the day's entry of BuildCalendarMonth.
+// One day: the day's entry of BuildCalendarMonth.
 CalendarDay BuildCalendarDay(int year, int month, int day, const CalendarChoices& choices);
 
 }  // namespace nuvaro::calendar

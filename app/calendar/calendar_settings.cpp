@@ -64,14 +64,20 @@ CalendarSettings ReadCalendarSettingsFrom(const std::string& path) {
   for (const CalendarSettingKey& key : kCalendarReadOrder) {
     settings.*key.field = platform::GetPrivateProfileInt(key.section, key.key, defaults.*key.field, path);
   }
+  settings.choices = ReadCalendarChoicesFrom(path);
   return settings;
 }
 
 bool WriteCalendarSettings(const platform::IniFile& file, const CalendarSettings& settings) {
   const std::string& path = file.Path();
   std::optional<std::string> before = platform::ReadWholeFile(path);
+  bool written = true;
   for (const CalendarSettingKey& key : kCalendarWriteOrder) {
-    if (file.WriteInt(key.section, key.key, settings.*key.field)) continue;
+    written = file.WriteInt(key.section, key.key, settings.*key.field);
+    if (!written) break;
+  }
+  if (written) written = WriteCalendarChoices(file, settings.choices);
+  if (!written) {
     // Put the file back as the user had it.
     if (before) {
       platform::WriteWholeFileSafely(path, *before);
@@ -79,9 +85,8 @@ bool WriteCalendarSettings(const platform::IniFile& file, const CalendarSettings
       std::error_code ignored;
       if (std::filesystem::is_regular_file(path, ignored)) std::filesystem::remove(path, ignored);
     }
-    return false;
   }
-  return true;
+  return written;
 }
 
 bool RestoreFactoryCalendarSettings(const platform::IniFile& file) {

@@ -1,12 +1,14 @@
-// The fortune calendar's display settings: five switches and eleven colours, read from
-// and written to Calendar.ini beside the program, with the factory copy Calendar.ior
-// that a reset copies over it (the program never writes Calendar.ior).
+// The fortune calendar's display settings: five switches and eleven colours, then the
+// two choices of reckoning, read from and written to Calendar.ini beside the program,
+// with the factory copy Calendar.ior that a reset copies over it (the program never
+// writes Calendar.ior).
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "calendar/calendar_choices.h"
 #include "platform/core/ini_file.h"
 
 namespace nuvaro::calendar {
@@ -16,8 +18,9 @@ inline constexpr std::string_view kCalendarFactoryName = "Calendar.ior";
 inline constexpr std::string_view kDisplaySection = "Display";
 inline constexpr std::string_view kColorSection = "Color";
 
-// Sixteen 32-bit values in this order. Switches: 0 off, anything else on. Colours are
-// 0x00BBGGRR (red in the low byte).
+// Sixteen 32-bit values in this order, then the holiday rules and the old calendar the
+// grid draws from. Switches: 0 off, anything else on. Colours are 0x00BBGGRR (red in
+// the low byte).
 struct CalendarSettings {
   std::int32_t kao = 1;                           // face picture in each cell
   std::int32_t kantei = 1;                        // the engine's day text
@@ -35,6 +38,7 @@ struct CalendarSettings {
   std::int32_t holidayDate = 0x1E00FF;            // numbers of holidays and Sundays, holiday names
   std::int32_t weekDate = 0x800000;               // other day numbers
   std::int32_t data = 0;                          // the engine's day text
+  CalendarChoices choices;                        // "HolidayLaw" and "ExactLunar"
 
   bool operator==(const CalendarSettings&) const = default;
 };
@@ -46,19 +50,20 @@ struct CalendarSettingKey {
   std::int32_t CalendarSettings::*field;
 };
 
-// The keys in the order they are read, and in the order they are written.
+// The sixteen keys in the order they are read, and in the order they are written; the
+// two keys of the choices follow them in both.
 extern const CalendarSettingKey kCalendarReadOrder[16];
 extern const CalendarSettingKey kCalendarWriteOrder[16];
 
 // An IniFile pointed at Calendar.ini beside the program.
 platform::IniFile CalendarIniFile();
 
-// All sixteen values from the file; a missing file or key gives the default.
+// All eighteen values from the file; a missing file or key gives the default.
 CalendarSettings ReadCalendarSettings(const platform::IniFile& file);
 // The same from a settings file anywhere (the command-line export's --settings).
 CalendarSettings ReadCalendarSettingsFrom(const std::string& path);
 
-// Writes all sixteen values. When any write fails the file is put back as it was
+// Writes all eighteen values. When any write fails the file is put back as it was
 // before (or removed again when there was none) and the answer is false, so a failed
 // save never leaves half the settings behind.
 bool WriteCalendarSettings(const platform::IniFile& file, const CalendarSettings& settings);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "calendar/astronomical_events.h"
+#include "calendar/civil_date.h"
 #include "calendar/day_number.h"
 
 namespace nuvaro::calendar {
@@ -55,6 +56,14 @@ LunarDate ExactCivilToLunar(int year, int month, int day) {
   result.year = year;
   if (result.month > 9 && result.month > month) result.year -= 1;
   return result;
+}
+
+std::vector<DayLabels> ExactMonthDayLabels(int year, int month) {
+  int days = DaysInMonth(year, month);
+  std::vector<DayLabels> labels;
+  labels.reserve(static_cast<std::size_t>(days));
+  for (int day = 1; day <= days; ++day) labels.push_back(DayLabelsOf(ExactCivilToLunar(year, month, day)));
+  return labels;
 }
 
 }  // namespace nuvaro::calendar

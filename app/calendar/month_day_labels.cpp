@@ -5,7 +5,6 @@
 #include "calendar/civil_date.h"
 #include "calendar/day_number.h"
 #include "calendar/lunar_calendar.h"
-#include "calendar/rokuyou.h"
 
 namespace nuvaro::calendar {
 
@@ -34,8 +33,7 @@ std::vector<DayLabels> MonthDayLabels(int year, int month) {
       spanTerm = term;
       haveSpan = true;
     }
-    LunarDate lunar = LunarDateIn(span, x);
-    labels.push_back({FormatOldCalendarLabel(lunar), std::string(RokuyouOf(lunar.month, lunar.day))});
+    labels.push_back(DayLabelsOf(LunarDateIn(span, x)));
   }
   return labels;
 }

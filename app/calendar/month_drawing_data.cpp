@@ -1,12 +1,20 @@
 #include "calendar/month_drawing_data.h"
 
 #include "calendar/civil_date.h"
+#include "calendar/exact_lunar_calendar.h"
 #include "calendar/holiday_table.h"
 #include "calendar/month_day_labels.h"
 
 namespace nuvaro::calendar {
 
-MonthSources DefaultMonthSources() { return {PublicHolidays, MonthDayLabels}; }
+MonthSources MonthSourcesFor(const CalendarChoices& choices) {
+  MonthSources sources;
+  sources.holidays = choices.currentHolidayLaw ? CurrentLawHolidays : PublicHolidays;
+  sources.dayLabels = choices.exactLunar ? ExactMonthDayLabels : MonthDayLabels;
+  return sources;
+}
+
+MonthSources DefaultMonthSources() { return MonthSourcesFor(CalendarChoices{false, false}); }
 
 std::vector<HolidayDay> PublicHolidays(int year) {
   HolidayTable table = BuildHolidayTable(year);
@@ -18,10 +26,7 @@ std::vector<HolidayDay> PublicHolidays(int year) {
 }
 
 const HolidayDay* FindHolidayDay(const std::vector<HolidayDay>& holidays, int month, int day) {
-  for (const HolidayDay& holiday : holidays) {
-    if (holiday.month == month && holiday.day == day) return &holiday;
-  }
-  return nullptr;
+  return FindCurrentLawHoliday(holidays, month, day);  // the same lookup serves either list
 }
 
 std::string FullNameOf(std::string_view surname, std::string_view givenName) {

@@ -9,25 +9,26 @@
 #include <string_view>
 #include <vector>
 
+#include "calendar/calendar_choices.h"
 #include "calendar/calendar_settings.h"
+#include "calendar/current_holidays.h"
 #include "calendar/day_reading.h"
 #include "calendar/old_calendar_label.h"
 
 namespace nuvaro::calendar {
 
-// One holiday of a year: its date and its name (CP932).
-struct HolidayDay {
-  int month = 0;
-  int day = 0;
-  std::string name;
-};
+// One holiday of a year: its date and its name (CP932), whichever rules made it.
+using HolidayDay = Holiday;
 
-// Where a drawing takes its holidays and day labels from. Other holiday rules or
-// another old calendar plug in here.
+// Where a drawing takes its holidays and day labels from.
 struct MonthSources {
   std::function<std::vector<HolidayDay>(int year)> holidays;
   std::function<std::vector<DayLabels>(int year, int month)> dayLabels;
 };
+// The sources of a choice of reckoning: holidays by the current law (current_holidays.h)
+// or from holiday_table.h; labels from the ephemeris (exact_lunar_calendar.h) or the
+// series computed a month at a time (month_day_labels.h).
+MonthSources MonthSourcesFor(const CalendarChoices& choices);
 // The public holidays of holiday_table.h and the labels of month_day_labels.h.
 MonthSources DefaultMonthSources();
 // The dated slots of holiday_table.h for a year, in slot order.

@@ -32,9 +32,12 @@ std::string OldCalendarLabel(int year, int month, int day) {
   return FormatOldCalendarLabel(CivilToLunar(CivilToDayNumber(year, month, day, 0, 0, 0)));
 }
 
+DayLabels DayLabelsOf(const LunarDate& lunar) {
+  return {FormatOldCalendarLabel(lunar), std::string(RokuyouOf(lunar.month, lunar.day)), lunar};
+}
+
 DayLabels LunarDayLabels(int year, int month, int day) {
-  LunarDate lunar = CivilToLunar(CivilToDayNumber(year, month, day, 0, 0, 0));
-  return {FormatOldCalendarLabel(lunar), std::string(RokuyouOf(lunar.month, lunar.day))};
+  return DayLabelsOf(CivilToLunar(CivilToDayNumber(year, month, day, 0, 0, 0)));
 }
 
 }  // namespace nuvaro::calendar

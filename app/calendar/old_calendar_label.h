@@ -15,12 +15,16 @@ std::string FormatOldCalendarLabel(const LunarDate& lunar);
 // The label of a civil date at 0:00.
 std::string OldCalendarLabel(int year, int month, int day);
 
-// Both labels a day cell shows, from one conversion instead of two: the same texts as
-// OldCalendarLabel and RokuyouLabel, in half the time.
+// Both labels a day cell shows, and the lunar date they name.
 struct DayLabels {
   std::string oldCalendar;
   std::string rokuyou;
+  LunarDate lunar;
 };
+// The labels of a lunar date, whichever calendar found it.
+DayLabels DayLabelsOf(const LunarDate& lunar);
+// From one conversion instead of two: the same texts as OldCalendarLabel and
+// RokuyouLabel, in half the time.
 DayLabels LunarDayLabels(int year, int month, int day);
 
 }  // namespace nuvaro::calendar

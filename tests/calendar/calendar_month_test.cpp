@@ -5,6 +5,8 @@
 
 #include "calendar/calendar_choices.h"
 #include "calendar/calendar_month.h"
+#include "calendar/civil_date.h"
+#include "calendar/month_drawing_data.h"
 #include "calendar/old_calendar_label.h"
 #include "calendar/rokuyou.h"
 #include "program_folder.h"
@@ -40,6 +42,42 @@ TEST(CalendarMonthTest, ChoicesSelectHolidaysAndLabels) {
     CalendarDay alone = BuildCalendarDay(2017, c.month, c.day, choices);
     EXPECT_EQ(alone.oldCalendar, cell.oldCalendar);
     EXPECT_EQ(alone.holiday, cell.holiday);
+  }
+}
+
+// What a grid cell shows under each choice, through the sources the grid draws from:
+// the current law's 山の日 and 国民の休日 of 2026, and the 11th month of 2033 that only
+// the ephemeris starts on 2033-11-22, followed by its leap month.
+TEST(CalendarMonthTest, GridCellsFollowTheChoices) {
+  struct Case {
+    bool law, exact;
+    int year, month, day;
+    const char* holiday;
+    const char* label;  // nullptr: the series label of OldCalendarLabel
+  } cases[] = {
+      {true, false, 2026, 8, 11, "山の日", nullptr},
+      {false, false, 2026, 8, 11, "", nullptr},
+      {true, false, 2026, 9, 22, "国民の休日", nullptr},
+      {false, true, 2026, 9, 22, "", nullptr},
+      {true, true, 2033, 12, 21, "", "旧暦2033年11月30日"},
+      {true, false, 2033, 12, 21, "", nullptr},
+      {true, true, 2033, 12, 22, "", "旧暦2033年閏11月朔日"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.law << c.exact << " " << c.year << "-" << c.month << "-" << c.day);
+    MonthDrawingData data = GatherMonth(c.year, c.month, "", "", nullptr, MonthSourcesFor({c.law, c.exact}));
+    DayCellContent cell = DecideDayCell(data, CalendarSettings{}, c.day, DayOfWeek(c.year, c.month, c.day));
+    EXPECT_EQ(Utf8(cell.holidayName), c.holiday);
+    std::string series = Utf8(OldCalendarLabel(c.year, c.month, c.day));
+    if (c.label != nullptr) {
+      EXPECT_EQ(Utf8(cell.oldCalendar), c.label);
+      // The series names that month 10月; from the leap month on both agree.
+      if (c.day == 21) {
+        EXPECT_NE(Utf8(cell.oldCalendar), series);
+      }
+    } else {
+      EXPECT_EQ(Utf8(cell.oldCalendar), series);
+    }
   }
 }
 

@@ -38,15 +38,16 @@ TEST(CalendarSettingsTest, ReadsDefaultsAndSwitches) {
   EXPECT_EQ(read.background, 0xFFFFFF);
 }
 
-TEST(CalendarSettingsTest, WritesAllSixteenKeysInDecimal) {
+TEST(CalendarSettingsTest, WritesAllKeysInDecimalTheChoicesLast) {
   ProgramFolder folder;
   nuvaro::platform::IniFile file = CalendarIniFile();
   CalendarSettings settings;
   settings.kao = 0;
   settings.data = 0x123456;
+  settings.choices = CalendarChoices{false, true};
   ASSERT_TRUE(WriteCalendarSettings(file, settings));
   EXPECT_EQ(folder.Read("Calendar.ini"),
-            "[Display]\nKao=0\nKantei=1\nKyujitu=1\nKyureki=1\nRokuyou=1\n"
+            "[Display]\nKao=0\nKantei=1\nKyujitu=1\nKyureki=1\nRokuyou=1\nHolidayLaw=0\nExactLunar=1\n"
             "[Color]\nWeekBackground=58367\nWeek=8388608\nRokuyou=8388608\nOldCalendar=8388608\n"
             "HolidayBackground=1573119\nHoliday=16777215\nFrame=14079702\nWeekDate=8388608\n"
             "HolidayDate=1966335\nData=1193046\nBackground=16777215\n");

@@ -82,16 +82,31 @@ CPageCalendarItem::CPageCalendarItem(QWidget* parent) : QWidget(parent) {
     boxes_[i]->setObjectName(QStringLiteral("item_%1").arg(kItemBoxes[i].id));
     groupLayout->addWidget(boxes_[i]);
   }
-  groupLayout->addStretch();
   layout->addWidget(group);
+
+  // Which holiday rules and which old calendar the grid draws from.
+  auto* reckoning = new QGroupBox(Text(texts::kReckoningGroup), this);
+  auto* reckoningLayout = new QVBoxLayout(reckoning);
+  holidayLawBox_ = new QCheckBox(Text(texts::kItemHolidayLaw), reckoning);
+  holidayLawBox_->setObjectName(QStringLiteral("item_holiday_law"));
+  exactLunarBox_ = new QCheckBox(Text(texts::kItemExactLunar), reckoning);
+  exactLunarBox_->setObjectName(QStringLiteral("item_exact_lunar"));
+  reckoningLayout->addWidget(holidayLawBox_);
+  reckoningLayout->addWidget(exactLunarBox_);
+  layout->addWidget(reckoning);
+  layout->addStretch();
 }
 
 void CPageCalendarItem::Load(const CalendarSettings& settings) {
   for (std::size_t i = 0; i < boxes_.size(); ++i) boxes_[i]->setChecked(settings.*kItemBoxes[i].field != 0);
+  holidayLawBox_->setChecked(settings.choices.currentHolidayLaw);
+  exactLunarBox_->setChecked(settings.choices.exactLunar);
 }
 
 void CPageCalendarItem::Store(CalendarSettings& settings) const {
   for (std::size_t i = 0; i < boxes_.size(); ++i) settings.*kItemBoxes[i].field = boxes_[i]->isChecked() ? 1 : 0;
+  settings.choices.currentHolidayLaw = holidayLawBox_->isChecked();
+  settings.choices.exactLunar = exactLunarBox_->isChecked();
 }
 
 QCheckBox* CPageCalendarItem::CheckBox(int id) const {

@@ -30,9 +30,14 @@ class CPageCalendarItem : public QWidget {
   void Store(calendar::CalendarSettings& settings) const;
   // The check box of a control id 1039 to 1043, null for any other.
   QCheckBox* CheckBox(int id) const;
+  // The two boxes of the group "暦": holidays by the current law, the exact old calendar.
+  QCheckBox* HolidayLawBox() const { return holidayLawBox_; }
+  QCheckBox* ExactLunarBox() const { return exactLunarBox_; }
 
  private:
   std::array<QCheckBox*, 5> boxes_{};
+  QCheckBox* holidayLawBox_;
+  QCheckBox* exactLunarBox_;
 };
 
 class CPageCalendarColor : public QWidget {

@@ -163,7 +163,8 @@ MonthGridDrawing DrawMonthGrid(QPainter& painter, const QRect& target, const Mon
   MonthGridDrawing drawing;
   const calendar::CalendarSettings& s = request.settings;
   drawing.data = calendar::GatherMonth(request.year, request.month, request.surname, request.givenName,
-                                       request.engine, request.sources);
+                                       request.engine,
+                                       request.sources ? *request.sources : calendar::MonthSourcesFor(s.choices));
   const GridRect rect{target.left(), target.top(), target.left() + target.width(), target.top() + target.height()};
   drawing.layout = calendar::LayOutMonth(request.year, request.month, rect);
   const calendar::MonthGridLayout& layout = drawing.layout;

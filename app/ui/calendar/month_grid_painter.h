@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QRect>
 
+#include <optional>
 #include <string>
 
 #include "calendar/calendar_settings.h"
@@ -25,8 +26,9 @@ struct MonthGridRequest {
   calendar::CalendarSettings settings;
   // The engine entries the readings are asked of; null draws no readings.
   const calendar::DayReadingEngine* engine = nullptr;
-  // Where the month's holidays and labels come from.
-  calendar::MonthSources sources = calendar::DefaultMonthSources();
+  // Where the month's holidays and labels come from instead of the settings' choices
+  // (a benchmark's baseline); empty: from the choices.
+  std::optional<calendar::MonthSources> sources;
 };
 
 // What a drawing did: its cells and what it gathered (for tests and the printer).

@@ -1,6 +1,6 @@
 // The command-line export, run as a user runs it: the PDF of a month holds every day's
 // number, old-calendar label and rokuyou, a year gives twelve pages with the year's
-// holidays, and unusable arguments end with a message and a non-zero status.
+// holidays, the settings file chooses the holiday law, and unusable arguments end with a message and a non-zero status.
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "calendar/civil_date.h"
+#include "calendar/current_holidays.h"
 #include "calendar/month_drawing_data.h"
 #include "calendar/old_calendar_label.h"
 #include "calendar/rokuyou.h"
@@ -95,10 +96,30 @@ class CalendarExportTest : public QObject {
     QVERIFY2(run.status == 0, qPrintable(run.errors));
     QVERIFY(Tool(QStringLiteral("pdfinfo"), {Pdf("year.pdf")}).contains(QRegularExpression("Pages:\\s+12\\n")));
     QString text = PdfText(Pdf("year.pdf"));
-    for (const calendar::HolidayDay& holiday : calendar::PublicHolidays(2006)) {
+    for (const calendar::HolidayDay& holiday : calendar::CurrentLawHolidays(2006)) {  // the default law
       if (calendar::DayOfWeek(2006, holiday.month, holiday.day) == calendar::kSunday) continue;  // no name on Sundays
       QVERIFY2(text.contains(Text(holiday.name)), qPrintable(Text(holiday.name)));
     }
+  }
+
+  // The settings file's holiday law decides the names printed: 山の日 (2026-08-11, a
+  // Tuesday) exists only under the current law.
+  void settingsChooseTheHolidayLaw_data() {
+    QTest::addColumn<QString>("law");
+    QTest::addColumn<bool>("mountainDay");
+    QTest::newRow("current law") << "1" << true;
+    QTest::newRow("old rules") << "0" << false;
+  }
+  void settingsChooseTheHolidayLaw() {
+    QFETCH(QString, law);
+    QFETCH(bool, mountainDay);
+    folder_->Write("law.ini", "[Display]\nHolidayLaw=" + law.toStdString() + "\nExactLunar=0\n");
+    Run run = Export({"--print-calendar", "2026-08", "--name", QString::fromUtf8("山田 太郎"), "--output",
+                      Pdf("law.pdf"), "--settings", QString::fromStdString(folder_->File("law.ini"))});
+    QVERIFY2(run.status == 0, qPrintable(run.errors));
+    QString text = PdfText(Pdf("law.pdf"));
+    QVERIFY2(text.contains(QString::fromUtf8("2026年8月")), qPrintable(text));
+    QCOMPARE(text.contains(QString::fromUtf8("山の日")), mountainDay);
   }
 
   void unusableArgumentsFail_data() {

@@ -299,15 +299,66 @@ class CalendarWindowTest : public QObject {
     QVERIFY(file.find("Kyujitu=0\n") != std::string::npos);
     QVERIFY(file.find("HolidayBackground=65280\n") != std::string::npos);
     QVERIFY(file.find("Background=16777215\n") != std::string::npos);
-    QCOMPARE(std::count(file.begin(), file.end(), '='), 16);
+    QCOMPARE(std::count(file.begin(), file.end(), '='), 18);
     QCOMPARE(window->Grid()->Settings().kyujitu, 0);
     QCOMPARE(window->Grid()->Settings().holidayBackground, 0x00FF00);
   }
 
+  // The group "暦": preset from the window's copy, nothing kept on Cancel, written on OK,
+  // read back by the next window, and the grid drawn from the chosen holidays at once.
+  void reckoningBoxesRoundTripThroughTheFile() {
+    auto window = OpenWindow();
+    window->ShowMonth(2026, 8);
+    auto mountainDay = [&window] {
+      window->Grid()->RenderImage();
+      const calendar::MonthDrawingData& data = window->Grid()->LastDrawing().data;
+      const calendar::HolidayDay* day = calendar::FindHolidayDay(data.holidays, 8, 11);
+      return day != nullptr && Utf8(day->name) == "山の日";
+    };
+    QVERIFY(mountainDay());
+    bool presetLaw = false, presetExact = true;
+    WhenModal([&](QWidget* modal) {
+      auto* page = qobject_cast<CPropertySheetCalendar*>(modal)->ItemPage();
+      presetLaw = page->HolidayLawBox()->isChecked();
+      presetExact = page->ExactLunarBox()->isChecked();
+      page->HolidayLawBox()->setChecked(false);
+      static_cast<QDialog*>(modal)->reject();
+    });
+    window->EditCalendarSettings();
+    QVERIFY(presetLaw);
+    QVERIFY(!presetExact);
+    QVERIFY(!folder_->Exists("Calendar.ini"));
+    QVERIFY(mountainDay());
+
+    WhenModal([](QWidget* modal) {
+      auto* page = qobject_cast<CPropertySheetCalendar*>(modal)->ItemPage();
+      page->HolidayLawBox()->setChecked(false);
+      page->ExactLunarBox()->setChecked(true);
+      static_cast<QDialog*>(modal)->accept();
+    });
+    window->EditCalendarSettings();
+    std::string file = folder_->Read("Calendar.ini");
+    QVERIFY2(file.find("Rokuyou=1\nHolidayLaw=0\nExactLunar=1\n[Color]") != std::string::npos, file.c_str());
+    QVERIFY(!mountainDay());
+
+    auto next = OpenWindow();
+    QCOMPARE(next->Grid()->Settings().choices, (calendar::CalendarChoices{false, true}));
+    WhenModal([&](QWidget* modal) {
+      auto* page = qobject_cast<CPropertySheetCalendar*>(modal)->ItemPage();
+      presetLaw = page->HolidayLawBox()->isChecked();
+      presetExact = page->ExactLunarBox()->isChecked();
+      static_cast<QDialog*>(modal)->reject();
+    });
+    next->EditCalendarSettings();
+    QVERIFY(!presetLaw);
+    QVERIFY(presetExact);
+  }
+
   void resetAsksAndCopiesTheFactoryFile() {
-    const std::string factory = "[Display]\nKao=1\nKantei=1\nKyujitu=1\nKyureki=0\nRokuyou=1\n[Color]\nData=255\n";
+    const std::string factory =
+        "[Display]\nKao=1\nKantei=1\nKyujitu=1\nKyureki=0\nRokuyou=1\nHolidayLaw=1\nExactLunar=0\n[Color]\nData=255\n";
     folder_->Write("Calendar.ior", factory);
-    folder_->Write("Calendar.ini", "[Display]\nKyureki=1\n");
+    folder_->Write("Calendar.ini", "[Display]\nKyureki=1\nHolidayLaw=0\nExactLunar=1\n");
     auto window = OpenWindow();
     bool openAfterCancel = false;
     WhenModal([&](QWidget* modal) {
@@ -328,6 +379,7 @@ class CalendarWindowTest : public QObject {
     QCOMPARE(window->Grid()->Settings().kyureki, 0);
     QCOMPARE(window->Grid()->Settings().data, 255);
     QCOMPARE(window->Grid()->Settings().rokuyou, 1);  // the page's edit was discarded
+    QCOMPARE(window->Grid()->Settings().choices, calendar::CalendarChoices{});
   }
 
   void resetSheetButtonSitsBesideOk() {
@@ -409,7 +461,7 @@ class CalendarWindowTest : public QObject {
     QString text = PdfText(pdf);
     QVERIFY2(text.contains(QString::fromUtf8("2006年1月")), qPrintable(text));
     QVERIFY(text.contains(QString::fromUtf8("●山田花子さんの運勢カレンダー")));
-    QVERIFY(text.contains(QString::fromUtf8("振替の休日")));
+    QVERIFY(text.contains(QString::fromUtf8("振替休日")));  // the current law by default
     QVERIFY(text.contains(QString::fromUtf8("成人の日")));
     QVERIFY(text.contains(QString::fromStdString(Utf8(calendar::OldCalendarLabel(2006, 1, 29))).remove(QLatin1Char(' '))));
 
