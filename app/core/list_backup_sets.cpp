@@ -8,14 +8,14 @@
 #include "core/core_texts.h"
 #include "platform/core/file_system.h"
 #include "platform/core/local_clock.h"
-#include "platform/core/paths.h"
+#include "platform/core/data_folder.h"
 
 namespace nuvaro::core {
 namespace {
 
 namespace fs = std::filesystem;
 
-fs::path BackupRoot() { return fs::path(platform::ProgramFile(texts::kListBackupFolder)); }
+fs::path BackupRoot() { return fs::path(platform::DataFile(texts::kListBackupFolder)); }
 
 std::string TimeStamp() {
   const platform::LocalTime now = platform::GetLocalTime();
