@@ -108,6 +108,10 @@ TEST_F(PluginHostTest, GuideMenuAndActivationWithTheBuiltPlugIns) {
                                        "TacticLover.nvr"}));
   Strings menu;  // headings and entries as the guide menu shows them, with the commands
   for (const GuideMenuItem& item : BuildGuideMenu(host)) {
+    if (!item.hasEntry) {
+      EXPECT_EQ(item.eventId, 3);
+      continue;
+    }
     if (item.startsGroup) menu.push_back(Utf8(item.groupHeading));
     menu.push_back(Utf8(item.caption) + " " + std::to_string(item.commandNumber));
   }
