@@ -114,6 +114,8 @@ TEST(PairNamesCommand, ComputesTheSumsAsTheBoardDoes) {
   CliRun names = Cli("pair-names MatchLover '鈴木 一郎' '佐藤 花子' 0");
   EXPECT_EQ(names.status, 0);
   EXPECT_EQ(names.out, Cli("pair MatchLover 27 10 14 23 35 10 28 17 0").out);
+  // In a batch each name comes as two words.
+  EXPECT_EQ(Cli("pair-names --batch", "MatchLover 鈴木 一郎 佐藤 花子 0\n").out, names.out);
   // A name part is cut to 19 bytes: ten kanji read as nine.
   EXPECT_EQ(Cli("pair-names TacticLover '山田 太郎' '長谷川長谷川長谷川長 花子' 1").out,
             Cli("pair-names TacticLover '山田 太郎' '長谷川長谷川長谷川 花子' 1").out);

@@ -1,6 +1,6 @@
-// The user's own reading (SelfReading) through the test host: its place in the set, its
-// forms, and detail texts that are the engine's personal readings of the user's sums,
-// asked from the engine library loaded in the process.
+// The user's own reading (SelfReading) through the test host: its forms, and detail
+// texts that are the engine's personal readings of the user's sums, asked from the
+// engine library loaded in the process.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,7 +12,6 @@
 #include "nuvacalc.h"
 #include "platform/core/dynamic_library.h"
 #include "plugin_test_host.h"
-#include "recording_message_sink.h"
 #include "self_reading_items.h"
 #include "test_text.h"
 
@@ -93,33 +92,6 @@ TEST(SelfReading, IsGroupSixWithTheOwnReadingsForms) {
                            menu.explanation}) {
     EXPECT_FALSE(Text(text).empty());
   }
-}
-
-// The program loads nvr/*.nvr in file-name order: SelfReading comes third, takes id 3
-// and has no entry; the tactics readings move to ids 4 and 5.
-TEST(SelfReading, SortsThirdAndTakesAnIdButNoMenuEntry) {
-  std::vector<std::string> names;
-  for (const std::string& file : platform::ListFiles(PluginFolder(), "*.nvr")) names.push_back(file);
-  const std::vector<std::string> five = {"MatchCouple.nvr", "MatchLover.nvr", "SelfReading.nvr", "TacticCouple.nvr",
-                                         "TacticLover.nvr"};
-  ASSERT_EQ(names, five);
-  RecordingMessageSink sink;
-  std::vector<std::string> entries;
-  std::vector<int> ids;
-  std::vector<std::unique_ptr<TestPlugin>> plugins;
-  for (const std::string& file : names) {
-    plugins.push_back(std::make_unique<TestPlugin>(file.substr(0, file.size() - 4)));
-    TestPlugin& plugin = *plugins.back();
-    ASSERT_TRUE(plugin.Loaded());
-    plugin.setEvent(static_cast<int>(plugins.size()));
-    GuideForm guide{};
-    plugin.getGuideForm(&guide);
-    if (plugin.getGroup() != NVR_GROUP_OWN_FACE) entries.push_back(Utf8(guide.caption));
-    ids.push_back(plugin.getEvent());
-  }
-  EXPECT_EQ(entries, (std::vector<std::string>{"夫婦の相性編", "恋人の相性編", "夫婦の攻略編", "恋人の攻略編"}));
-  EXPECT_EQ(ids, (std::vector<int>{1, 2, 3, 4, 5}));
-  EXPECT_TRUE(sink.messages.empty());
 }
 
 // Runs before any test of this program loads the engine; skipped when one already has.

@@ -2,7 +2,8 @@
 // two names, computed as the board computes it: the user and the other person stand on
 // a board of their own, and the record for the other person's name plate (or, with
 // --mode 6, for the user's own plate: the user as both persons, male) goes to the plug-in.
-// The answer is the same JSON as that of pair.
+// The answer is the same JSON as that of pair. In a batch, where a line is split at
+// spaces, each name is given as two words (SURNAME GIVEN).
 #include <string>
 #include <variant>
 #include <vector>
@@ -26,7 +27,7 @@ std::string MemberTextOf(const std::string& cp932Name, bool isMale) {
   return core::MemberText({cp932Name, *platform::Utf8ToCp932(isMale ? "男" : "女"), "20"});
 }
 
-CommandResult RunPairNames(const std::vector<std::string>& allArgs, CommandSession&) {
+CommandResult RunPairNames(const std::vector<std::string>& allArgs, CommandSession& session) {
   std::vector<std::string> args = allArgs;
   int mode = core::kModeNormal;
   if (!args.empty() && args[0] == "--mode") {
@@ -35,6 +36,10 @@ CommandResult RunPairNames(const std::vector<std::string>& allArgs, CommandSessi
     }
     mode = args[1] == "6" ? core::kModeSelf : core::kModeNormal;
     args.erase(args.begin(), args.begin() + 2);
+  }
+  // A batch line arrives split at every space: surname and given name come as two words.
+  if (session.batch && args.size() == 6) {
+    args = {args[0], args[1] + " " + args[2], args[3] + " " + args[4], args[5]};
   }
   if (args.size() != 4) return CommandResult::Fail(kExitUsage, "usage: pair-names [--mode 6] PLUGIN NAME NAME MALE");
   std::string names[2];
