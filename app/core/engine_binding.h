@@ -13,7 +13,7 @@
 namespace nuvaro::core {
 
 // The engine's file name on this platform, found beside the program first.
-inline constexpr char kEngineFileName[] = "libNuvacalc.so";
+inline constexpr char kEngineFileName[] = NUVACALC_LIBRARY_FILE_NAME;
 
 // The nine entries in the order they are bound.
 enum class EngineEntry : std::size_t {

@@ -49,6 +49,10 @@ std::string TextOrEmpty(const char* text) { return text != nullptr ? std::string
   return record;
 }
 
+::NuvaroData PlateRecord(const CFace& face, int faceId, const EngineBinding& engine) {
+  return PairRecord(face.Name(0), face.NameOfId(faceId), face.IsMaleOfId(faceId) != 0, engine);
+}
+
 void CallSelectedPlugins(PluginHost& host, const CFace& face, ::NuvaroData& record) {
   std::vector<int> selected = host.SelectedPlugins(face);
   if (face.mode == kModeSelf) {
@@ -90,7 +94,7 @@ int PairPercentage(CFace& face, int index, PluginHost& host, const EngineBinding
 
 std::string PairDetailText(const CFace& face, int k, int faceId, PluginHost& host, const EngineBinding& engine) {
   if (k < 1 || k > NVR_DETAIL_COUNT) return {};
-  ::NuvaroData record = PairRecord(face.Name(0), face.NameOfId(faceId), face.IsMaleOfId(faceId) != 0, engine);
+  ::NuvaroData record = PlateRecord(face, faceId, engine);
   CallSelectedPlugins(host, face, record);
   return TextOrEmpty(record.detailText[k - 1]);
 }

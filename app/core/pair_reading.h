@@ -22,6 +22,11 @@ inline constexpr std::size_t kPairNamePartBytes = 19;
 ::NuvaroData PairRecord(const std::string& selfName, const std::string& otherName, bool otherIsMale,
                         const EngineBinding& engine);
 
+// The record for the name plate of the person with face id n, as the board asks it: the
+// name is that of the first active entry with that id from index 0, the sex that of the
+// first from index 1 (male when none, so always male for the user, id 0).
+::NuvaroData PlateRecord(const CFace& face, int faceId, const EngineBinding& engine);
+
 // Calls the selected plug-ins on the record: every plug-in of the active reading, or
 // in mode 6 the first plug-in of group 6. Without a match the record stays as it was.
 void CallSelectedPlugins(PluginHost& host, const CFace& face, ::NuvaroData& record);
@@ -42,10 +47,8 @@ void ComputeWhispers(CFace& face, PluginHost& host, const EngineBinding& engine)
 // for the call and restored afterwards.
 int PairPercentage(CFace& face, int index, PluginHost& host, const EngineBinding& engine);
 
-// Detail text k (1 to 10) for the person with face id n under the current selection:
-// the name is that of the first active entry with that id from index 0, the sex that
-// of the first from index 1 (male when none). A copy; empty when the plug-in leaves it
-// null or k is outside 1 to 10.
+// Detail text k (1 to 10) for the person with face id n (PlateRecord) under the current
+// selection. A copy; empty when the plug-in leaves it null or k is outside 1 to 10.
 std::string PairDetailText(const CFace& face, int k, int faceId, PluginHost& host, const EngineBinding& engine);
 
 }  // namespace nuvaro::core

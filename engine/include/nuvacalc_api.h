@@ -4,4 +4,7 @@
 
 #define NUVACALC_API __attribute__((visibility("default")))
 
+/* The engine library's file name (and soname) on this platform. */
+#define NUVACALC_LIBRARY_FILE_NAME "libNuvacalc.so"
+
 #endif

@@ -38,6 +38,18 @@ bool DynamicLibrary::Load(const std::string& fileName) {
   return true;
 }
 
+bool DynamicLibrary::AttachLoaded(const std::string& fileName) {
+  Free();
+  handle_ = dlopen(fileName.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NOLOAD);
+  if (handle_ == nullptr) {
+    const char* error = dlerror();
+    lastError_ = error != nullptr ? error : fileName + " is not loaded";
+    return false;
+  }
+  lastError_.clear();
+  return true;
+}
+
 void DynamicLibrary::Free() {
   if (handle_ != nullptr) dlclose(handle_);
   handle_ = nullptr;

@@ -21,6 +21,9 @@ class NUVARO_PLATFORM_API DynamicLibrary {
   // then by the system's library search. False when it cannot be loaded; LastError()
   // then tells why.
   bool Load(const std::string& fileName);
+  // Takes one more reference to a library this process has already loaded, found by its
+  // file name or soname; never loads it (nor a second copy). False when it is not loaded.
+  bool AttachLoaded(const std::string& fileName);
   void Free();
   bool IsLoaded() const { return handle_ != nullptr; }
 

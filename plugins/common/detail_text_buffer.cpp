@@ -7,18 +7,17 @@
 
 namespace nuvaro::plugins {
 
-const char* DetailTextBuffer::Compose(std::initializer_list<const char*> parts) {
-  std::size_t used = 0;
+std::size_t WriteTextParts(char* buffer, std::size_t capacity, std::size_t used, std::span<const char* const> parts) {
   for (const char* part : parts) {
     if (part == nullptr) continue;
     std::string_view text(part);
-    std::size_t room = kDetailTextCapacity - 1 - used;
+    std::size_t room = capacity - 1 - used;
     std::size_t take = text.size() <= room ? text.size() : platform::Cp932SafePrefixLength(text, room);
-    std::memcpy(text_ + used, text.data(), take);
+    std::memcpy(buffer + used, text.data(), take);
     used += take;
   }
-  text_[used] = '\0';
-  return text_;
+  buffer[used] = '\0';
+  return used;
 }
 
 }  // namespace nuvaro::plugins

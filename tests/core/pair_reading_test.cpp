@@ -134,11 +134,12 @@ TEST_F(PairReadingTest, DetailTextsByFaceIdAndPercentagesByIndex) {
 TEST_F(PairReadingTest, TheBuiltPlugInsWhisperForEveryFace) {
   folder.CopyBuiltPlugins();
   ASSERT_TRUE(host.Load());
-  BuildGuideMenu(host);
   face.SetSelf(Sjis("山田 太郎,男,30"));
   int first = Add("林 一,女,20");
   int second = Add("山田 花子,女,40");
-  for (int event = 1; event <= 4; ++event) {
+  for (const GuideMenuItem& item : BuildGuideMenu(host)) {
+    if (!item.hasEntry) continue;
+    const int event = item.commandNumber;
     face.activeEvent = event;
     ComputeWhispers(face, host, engine);
     EXPECT_FALSE(face.Entry(first).balloonText.empty()) << event;
@@ -205,6 +206,38 @@ TEST_F(PairReadingTest, AnUnreadableNameWhispersThatItCannotBeCountedNeverAHeadi
     EXPECT_EQ(Utf8(face.Entry(index).balloonText), "ごめんね！あなたの名前は画数が数えられないので、何も言えないの。")
         << index;
   }
+}
+
+// A click on the user's own plate (mode 6) reaches the first group-6 plug-in, whatever
+// reading is active: the user's own reading, the engine's personal readings.
+TEST_F(PairReadingTest, TheUsersOwnPlateAsksTheOwnReading) {
+  folder.CopyBuiltPlugins();
+  ASSERT_TRUE(host.Load());
+  std::vector<GuideMenuItem> menu = BuildGuideMenu(host);
+  face.SetSelf(Sjis("山田 太郎,男,30"));
+  const int other = Add("林 一,女,20");
+  face.activeEvent = menu.front().commandNumber;
+  EXPECT_EQ(OpenReading(face, host, 0, nullptr), ReadingWindow::DetailDialog);
+  ASSERT_EQ(face.mode, kModeSelf);
+  EXPECT_EQ(Utf8(SelectedDetailForm(face, host).title), "●あなたの姓名鑑定");
+
+  // 山田 太郎's 社会的性格 sum is 8: item 2 is that reading and its note.
+  auto personal = engine.EntryAs<GetPersonalFortuneFunction>(EngineEntry::GetPersonalFortune);
+  PersonalFortuneQuery query{8, kPersonalAspectSyakai, "", ""};
+  personal(&query);
+  std::string expected = query.text;
+  if (query.note != nullptr && *query.note != '\0') expected += std::string("\n") + query.note;
+  EXPECT_EQ(PairDetailText(face, 2, 0, host, engine), expected);
+  for (int k = 1; k <= 7; ++k) EXPECT_FALSE(PairDetailText(face, k, 0, host, engine).empty()) << k;
+  EXPECT_EQ(PairDetailText(face, 8, 0, host, engine), "");
+
+  // Another person's plate goes back to the active reading; the unnamed user reads nothing.
+  EXPECT_EQ(OpenReading(face, host, face.Entry(other).id, nullptr), ReadingWindow::DetailDialog);
+  EXPECT_NE(PairDetailText(face, 2, face.Entry(other).id, host, engine), expected);
+  face.CreateSelf();
+  face.mode = kModeSelf;
+  for (int k = 1; k <= 7; ++k) EXPECT_EQ(PairDetailText(face, k, 0, host, engine), "") << k;
+  EXPECT_TRUE(sink.messages.empty());
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// nuvaro-cli pair: run as a separate program against the program folder's plug-ins.
+// nuvaro-cli pair and pair-names: run as a separate program against the program folder's
+// plug-ins.
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -97,6 +98,62 @@ TEST(PairCommand, RejectsBadInput) {
   }
   // Sums above 32767 are carried as their 16-bit pattern, as the plug-ins read them.
   EXPECT_EQ(Cli("pair MatchLover.nvr 1 2 3 4 5 6 7 40000 1").status, 0);
+}
+
+// The string value of a key in a one-line JSON answer, still escaped.
+std::string JsonString(const std::string& json, const std::string& key) {
+  const std::string open = "\"" + key + "\":\"";
+  std::size_t start = json.find(open);
+  if (start == std::string::npos) return "<missing>";
+  start += open.size();
+  return json.substr(start, json.find('"', start) - start);
+}
+
+TEST(PairNamesCommand, ComputesTheSumsAsTheBoardDoes) {
+  // 鈴木 一郎: 本性 27, 地格 10, 愛情運 14, 心霊運 23; 佐藤 花子: 35, 10, 28, 17.
+  CliRun names = Cli("pair-names MatchLover '鈴木 一郎' '佐藤 花子' 0");
+  EXPECT_EQ(names.status, 0);
+  EXPECT_EQ(names.out, Cli("pair MatchLover 27 10 14 23 35 10 28 17 0").out);
+  // In a batch each name comes as two words.
+  EXPECT_EQ(Cli("pair-names --batch", "MatchLover 鈴木 一郎 佐藤 花子 0\n").out, names.out);
+  // A name part is cut to 19 bytes: ten kanji read as nine.
+  EXPECT_EQ(Cli("pair-names TacticLover '山田 太郎' '長谷川長谷川長谷川長 花子' 1").out,
+            Cli("pair-names TacticLover '山田 太郎' '長谷川長谷川長谷川 花子' 1").out);
+}
+
+TEST(PairNamesCommand, ModeSixAsksForTheUsersOwnReading) {
+  CliRun own = Cli("pair-names --mode 6 SelfReading '鈴木 一郎' '佐藤 花子' 0");
+  EXPECT_EQ(own.status, 0);
+  EXPECT_EQ(own.out, Cli("pair-names --mode 6 SelfReading '鈴木 一郎' '山田 太郎' 1").out)
+      << "the user's plate reads the user alone";
+  // 社会的性格 of 鈴木 一郎 (sum 17) with its note, as the engine gives it.
+  CliRun personal = Cli("personal 17 2");
+  const std::string note = JsonString(personal.out, "note");
+  ASSERT_FALSE(note.empty());
+  const std::string details = own.out.substr(own.out.find("\"detailText\":["));
+  EXPECT_EQ(details.find("\"" + JsonString(personal.out, "text") + "\\n" + note + "\""), details.find("\",\"") + 2)
+      << own.out;
+  EXPECT_EQ(Cli("pair-names SelfReading '名なし' '名なし' 1").out,
+            "{\"balloonText\":\"\",\"detailText\":[\"\",\"\",\"\",\"\",\"\",\"\",\"\",null,null,null],\"percentage\":0}\n");
+}
+
+TEST(PairNamesCommand, RejectsBadInput) {
+  const struct {
+    std::string arguments;
+    int status;
+  } cases[] = {
+      {"pair-names MatchLover '山田 太郎' '林 一'", 1},
+      {"pair-names --mode 5 MatchLover '山田 太郎' '林 一' 1", 1},
+      {"pair-names MatchLover --mode 6 '山田 太郎' '林 一' 1", 1},
+      {"pair-names MatchLover '山田 太郎' '林 一' male", 2},
+      {"pair-names MatchLover '山田 太郎' '林 𠮷' 1", 2},
+      {"pair-names NoSuchPlugin '山田 太郎' '林 一' 1", 3},
+  };
+  for (const auto& c : cases) {
+    CliRun run = Cli(c.arguments);
+    EXPECT_EQ(run.status, c.status) << c.arguments;
+    EXPECT_EQ(run.out, "") << c.arguments;
+  }
 }
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include "core/guide_menu_model.h"
 #include "core/nuvaro_doc.h"
 #include "core/pair_reading.h"
+#include "core/plugin_host.h"
 #include "members/member_drag_data.h"
 #include "platform/core/message_sink.h"
 #include "platform/qt/text_conversion.h"
@@ -88,6 +89,12 @@ QString CNuvaroScrollView::HintText() const {
   if (face.selfSet == 0) return Ui(board_texts::kHintNameYourself);
   if (face.LastIndex() <= 0) return Ui(board_texts::kHintAddOthers);
   if (!hasWhispered_ && face.whispering == 0 && face.activeEvent != 0) return Ui(board_texts::kHintWhisper);
+  // Once, until the user first opens it: their own reading, when a plug-in offers one.
+  if (!hasOpenedOwnReading_) {
+    for (int i = 0; i < plugins_.Count(); ++i) {
+      if (plugins_.Group(i) == core::kOwnFaceGroup) return Ui(board_texts::kHintOwnReading);
+    }
+  }
   return {};
 }
 
@@ -171,8 +178,9 @@ void CNuvaroScrollView::OpenReading(int faceId) {
   const int remembered = face.whispering;
   SwitchBalloonsOff();
   // The user's own plate opens nothing while the user has no name.
-  if (core::OpenReading(face, plugins_, faceId, static_cast<QWidget*>(this)) == core::ReadingWindow::DetailDialog)
-    emit readingRequested(faceId);
+  const core::ReadingWindow window = core::OpenReading(face, plugins_, faceId, static_cast<QWidget*>(this));
+  if (faceId == 0 && window != core::ReadingWindow::None) hasOpenedOwnReading_ = true;
+  if (window == core::ReadingWindow::DetailDialog) emit readingRequested(faceId);
   face.whispering = remembered;
   face.SetSpeaking(remembered != 0);
   Redraw();

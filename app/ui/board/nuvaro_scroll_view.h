@@ -129,6 +129,7 @@ class CNuvaroScrollView : public QWidget {
   QPoint grabOffset_;
   int contextIndex_ = 0;  // the face whose menu was opened last
   bool hasWhispered_ = false;
+  bool hasOpenedOwnReading_ = false;  // the user has clicked their own name plate once
   bool trashMovedByUser_ = false;
   PopupMenuRunner runPopupMenu_;
 };

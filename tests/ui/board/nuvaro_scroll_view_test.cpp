@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 
 #include "board/balloon_geometry.h"
@@ -584,6 +585,32 @@ class NuvaroScrollViewTest : public QObject {
     QCOMPARE(reading[1][0].toInt(), 0);
     QCOMPARE(Face().mode, 6);
     QCOMPARE(Face().whispering, 1);
+  }
+
+  void OwnReadingHintShowsOnceWhenAPlugInOffersIt() {
+    // The delivered four offer no own reading: no hint about the user's plate.
+    NameTheUser();
+    QVERIFY(DropMember(view_.get(), {600, 150}, "南瓜 花子,女,20").dropAccepted);
+    QVERIFY(view_->HintText().isEmpty());
+
+    folder_->CopyBuiltPlugin("SelfReading.nvr", "SelfReading.nvr");
+    core::PluginHost host;
+    QVERIFY(host.LoadFrom(folder_->PluginFolder()));
+    std::filesystem::remove(folder_->File("nvr/SelfReading.nvr"));
+    core::BuildGuideMenu(host);
+    core::CNuvaroDoc document;
+    CNuvaroScrollView view(document, host, engine_);
+    view.resize(800, 600);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(DropMember(&view, {400, 300}, "桃 太郎,男,30").dropAccepted);
+    QVERIFY(DropMember(&view, {600, 150}, "南瓜 花子,女,20").dropAccepted);
+    QCOMPARE(view.HintText(), QString::fromUtf8("あなたの名札をクリックすると、\nあなた自身の姓名鑑定が読めます。"));
+    QTest::mouseClick(view.NamePlate(1), Qt::LeftButton);
+    QVERIFY2(!view.HintText().isEmpty(), "another person's plate is not the user's");
+    QTest::mouseClick(view.NamePlate(0), Qt::LeftButton);
+    QCOMPARE(document.Face().mode, 6);
+    QVERIFY(view.HintText().isEmpty());
   }
 
   void BalloonsFollowTheMainWindow() {

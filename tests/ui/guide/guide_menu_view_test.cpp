@@ -229,6 +229,22 @@ class GuideMenuViewTest : public QObject {
     QCOMPARE(bench.EventIds(), (std::vector<int>{1, 2, 3, 4, 5}));
   }
 
+  void theProgramFolderShowsFourEntriesUnderTwoHeadings() {
+    // Every plug-in the build puts in the program folder, the user's own reading included.
+    GuideBench bench;
+    bench.folder.CopyBuiltPlugins();
+    QVERIFY(bench.Load());
+    bench.Build();
+    const std::vector<std::pair<QString, int>> expected = {
+        {U(kMatchHeading), -1}, {U("夫婦の相性編"), 1}, {U("恋人の相性編"), 2},
+        {U(kTacticHeading), -1}, {U("夫婦の攻略編"), 4}, {U("恋人の攻略編"), 5}};
+    std::vector<std::pair<QString, int>> shown;
+    for (const ShownRow& row : ShownRows(*bench.view)) shown.emplace_back(row.text, row.command);
+    QCOMPARE(shown, expected);
+    QCOMPARE(bench.EventIds(), (std::vector<int>{1, 2, 3, 4, 5}));
+    QVERIFY(bench.sink.messages.empty());
+  }
+
   void aPlugInOfAnotherGroupSplitsARunIntoTwoHeadings() {
     GuideBench bench;
     bench.folder.CopyDeliveredPlugins();

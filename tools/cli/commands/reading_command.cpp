@@ -8,32 +8,11 @@
 #include "cli_command.h"
 #include "engine_text_json.h"
 #include "nuvacalc.h"
+#include "number_rules/personal_aspects.h"
 #include "soul_name_input.h"
 
 namespace nuvaro::cli {
 namespace {
-
-struct Aspect {
-  std::int32_t code;
-  const char* title;
-  std::int16_t SoulRecord::*sum;
-};
-
-// In code order, so 5 comes before 6 and 10 before 11.
-constexpr Aspect kAspects[] = {
-    {kPersonalAspectHonsyou, "本性", &SoulRecord::honsyou},
-    {kPersonalAspectSyakai, "社会的性格", &SoulRecord::syakai},
-    {kPersonalAspectShigoto, "仕事運", &SoulRecord::shigoto},
-    {kPersonalAspectNinki, "人気運", &SoulRecord::ninki},
-    {kPersonalAspectJinkakuA, "人格Ａ", &SoulRecord::jinkakuA},
-    {kPersonalAspectJinkakuB, "人格Ｂ", &SoulRecord::jinkakuB},
-    {kPersonalAspectKatei, "家庭内性格", &SoulRecord::chikaku},
-    {kPersonalAspectAijyou, "愛情運", &SoulRecord::aijyou},
-    {kPersonalAspectShinrei, "心霊運", &SoulRecord::shinrei},
-    {kPersonalAspectKeizaiA, "経済運Ａ", &SoulRecord::jinkakuA},
-    {kPersonalAspectKeizaiB, "経済運Ｂ", &SoulRecord::jinkakuB},
-};
-static_assert(sizeof kAspects / sizeof kAspects[0] == kPersonalAspectCount);
 
 CommandResult RunReading(const std::vector<std::string>& args, CommandSession&) {
   SoulRecord record{};
@@ -43,9 +22,9 @@ CommandResult RunReading(const std::vector<std::string>& args, CommandSession&) 
   const int result = CalculateSoul(&record);
 
   Json readings = Json::Array();
-  for (const Aspect& aspect : kAspects) {
+  for (const PersonalAspect& aspect : kPersonalAspects) {
     PersonalFortuneQuery query{};
-    query.number = static_cast<std::uint16_t>(record.*aspect.sum);
+    query.number = PersonalAspectNumber(record, aspect);
     query.aspect = aspect.code;
     query.text = "";
     query.note = "";
