@@ -408,6 +408,59 @@ class DetailDialogsTest : public QObject {
     QCOMPARE(face.whispering, 1);
     app.ExitInstance();
   }
+
+  // The user's own plate asks the group-6 reading: the contents dialog of one's own
+  // name with its seven items, whose texts are the engine's personal readings.
+  void OwnNamePlateOpensTheSelfReading() {
+    cleanup();
+    folder_ = std::make_unique<ProgramFolder>();
+    folder_->CopyEngine();
+    folder_->CopyDeliveredPlugins();
+    folder_->CopyBuiltPlugin("SelfReading.nvr", "SelfReading.nvr");
+    sink_ = std::make_unique<RecordingMessageSink>();
+    CSDIWinApp app;
+    QVERIFY(app.InitInstance());
+    CMainFrame* frame = app.MainFrame();
+    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    auto* guide = qobject_cast<CGuideMenuView*>(frame->View(QStringLiteral("CGuideMenuView")));
+    std::vector<CLinkLabel*> readings;
+    for (const auto& pair : guide->Entries())
+      if (pair.picture != nullptr) readings.push_back(pair.label);
+    QCOMPARE(readings.size(), std::size_t{4});
+    QTest::mouseClick(readings.at(0), Qt::LeftButton);
+    QTRY_COMPARE(frame->ActiveViewClass(), QStringLiteral("CNuvaroScrollView"));
+
+    core::CFace& face = app.Core().Document().Face();
+    face.SetSelf(Sjis("鈴木 一郎,男,30"));
+    face.selfSet = 1;
+    CNuvaroScrollView* board = frame->Board();
+    board->update();
+    QTRY_VERIFY(board->NamePlate(0) != nullptr && board->NamePlate(0)->isVisible());
+
+    QString title;
+    QStringList lines;
+    int pictures = 0;
+    std::string firstDetail;
+    QTimer::singleShot(0, [&] {
+      auto* dialog = qobject_cast<CContentsDialog*>(QApplication::activeModalWidget());
+      if (dialog == nullptr) return;
+      title = dialog->TitleLabel()->text();
+      for (int k = 1; k <= 7; ++k) {
+        lines << dialog->ItemLine(k)->text();
+        pictures += dialog->ItemPicture(k)->isHidden() ? 0 : 1;
+      }
+      firstDetail = core::ReadDetail(face, app.Core().Plugins(), app.Core().Engine(), 0).Detail(1);
+      dialog->reject();
+    });
+    QTest::mouseClick(board->NamePlate(0), Qt::LeftButton);
+    QCOMPARE(title, QString::fromUtf8("●あなたの姓名鑑定"));
+    QCOMPARE(lines.value(0), QString::fromUtf8("鈴木 一郎さんの本性（隠れた性格）"));
+    QCOMPARE(lines.value(6), QString::fromUtf8("鈴木 一郎さんの心霊運"));
+    QCOMPARE(pictures, 7);
+    QVERIFY2(Utf8(firstDetail).rfind("あなたの隠れた世界は、", 0) == 0, Utf8(firstDetail).c_str());
+    QVERIFY(sink_->messages.empty());
+    app.ExitInstance();
+  }
 };
 
 QTEST_MAIN(DetailDialogsTest)
