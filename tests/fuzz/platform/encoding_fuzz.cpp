@@ -1,6 +1,7 @@
 // Any bytes through the CP932 <-> UTF-8 conversions. Where a conversion succeeds the way
-// back must give the same text again (CP932 has duplicate codes, so the check runs on
-// the UTF-8 side); the lossy conversion always gives valid UTF-8 and equals the strict
+// back must give the same text again (CP932 has duplicate codes and some Unicode
+// characters share a code with a look-alike, so the check runs on the side that is
+// unique); the lossy conversion always gives valid UTF-8 and equals the strict
 // one where that succeeds; a safe prefix never ends inside a two-byte character.
 #include <cstddef>
 #include <cstdint>
@@ -54,10 +55,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   // The bytes as UTF-8.
+  // A few characters (〜 U+301C, − U+2212, ‖ U+2016 ...) are written as the CP932 code
+  // of their look-alike, so the check is that the CP932 bytes come back unchanged.
   auto cp932 = platform::Utf8ToCp932(bytes);
   if (cp932) {
     Check(IsUtf8(bytes));
-    Check(platform::Cp932ToUtf8(*cp932) == std::string(bytes));
+    auto shown = platform::Cp932ToUtf8(*cp932);
+    Check(shown.has_value());
+    Check(platform::Utf8ToCp932(*shown) == cp932);
   }
   return 0;
 }
