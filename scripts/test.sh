@@ -18,7 +18,6 @@ CC=clang CXX=clang++ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DNUVARO_
   -DNUVARO_SANITIZE=ON -DNUVARO_FUZZ=ON >/dev/null
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  LSAN_OPTIONS=suppressions="$PWD/tests/fuzz/lsan_suppressions.txt" \
   ctest --test-dir build-asan --output-on-failure -j"$jobs"
 
 shopt -s nullglob
