@@ -148,9 +148,20 @@ std::string BackupPathFor(const std::string& path) {
   return path.substr(0, dot + 1) + "bak";
 }
 
-bool WriteGroupFile(const std::string& path, const std::vector<Member>& rows) {
-  if (platform::FileExists(path)) platform::CopyFileOverwrite(path, BackupPathFor(path));
-  return platform::WriteWholeFileSafely(path, FormatGroupFile(rows));
+bool WriteGroupFile(const std::string& path, const std::vector<Member>& rows, std::string* failedPath) {
+  auto fail = [&](const std::string& which) {
+    if (failedPath != nullptr) *failedPath = which;
+    return false;
+  };
+  // The list is replaced only once its previous content is safe in the backup.
+  if (platform::PathExists(path)) {
+    std::string backup = BackupPathFor(path);
+    auto previous = ReadListFile(path);
+    if (!previous) return fail(path);
+    if (!platform::WriteWholeFileSafely(backup, *previous)) return fail(backup);
+  }
+  if (!platform::WriteWholeFileSafely(path, FormatGroupFile(rows))) return fail(path);
+  return true;
 }
 
 }  // namespace nuvaro::core

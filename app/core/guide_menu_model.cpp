@@ -2,11 +2,15 @@
 
 #include "core/face.h"
 #include "core/plugin_host.h"
+#include "core/plugin_text.h"
 
 namespace nuvaro::core {
 namespace {
 
-std::string Text(const char* text) { return text != nullptr ? std::string(text) : std::string(); }
+// A plug-in's caption, heading, label or title, read with the short bound.
+std::string Text(const char* text) { return ReadPluginText(text, kPluginShortTextBytes); }
+// A plug-in's explanation shown in a dialog, read with the long bound.
+std::string LongText(const char* text) { return ReadPluginText(text, kPluginLongTextBytes); }
 
 int FirstSelected(const CFace& face, PluginHost& host) {
   std::vector<int> selected = host.SelectedPlugins(face);
@@ -81,7 +85,7 @@ DetailFormTexts SelectedDetailForm(const CFace& face, PluginHost& host) {
   if (first >= 0) host.DetailForm(form, first);
   DetailFormTexts texts;
   texts.title = Text(form.title);
-  texts.explanation = Text(form.explanation);
+  texts.explanation = LongText(form.explanation);
   for (const char* caption : form.itemCaption) texts.itemCaptions.push_back(Text(caption));
   return texts;
 }
@@ -90,7 +94,7 @@ PercentageFormTexts SelectedPercentageForm(const CFace& face, PluginHost& host) 
   ::PersentageForm form{};
   int first = FirstSelected(face, host);
   if (first >= 0) host.PersentageForm(form, first);
-  return {Text(form.label), Text(form.title), Text(form.explanation)};
+  return {Text(form.label), Text(form.title), LongText(form.explanation)};
 }
 
 ReadingWindow OpenReading(CFace& face, PluginHost& host, int faceId, void* boardWindow) {

@@ -33,9 +33,17 @@ void MemberList::Load() {
   rows_.insert(rows_.end(), rows->begin(), rows->end());
 }
 
-bool MemberList::Save() {
-  if (WriteGroupFile(FilePath(), rows_)) return true;
-  platform::ShowMessageBox(nullptr, DisplayPath(FilePath()) + std::string(texts::kCannotOpenSuffix), texts::kApplicationTitle);
+bool MemberList::Save(std::vector<Member> previousRows) {
+  std::string failedPath;
+  if (WriteGroupFile(FilePath(), rows_, &failedPath)) return true;
+  // Nothing was written: show what the file holds, so no row on screen is missing from
+  // it after a restart (the rows from before the change when it cannot be read).
+  auto onDisk = ReadGroupFile(FilePath());
+  rows_ = onDisk ? std::move(*onDisk) : std::move(previousRows);
+  platform::ShowMessageBox(nullptr,
+                           DisplayPath(failedPath) + std::string(texts::kCannotOpenSuffix) + "\n" +
+                               std::string(texts::kChangesNotSaved),
+                           texts::kApplicationTitle);
   return false;
 }
 
@@ -48,8 +56,9 @@ bool MemberList::Register(int firstSelectedRow, const MemberForm& form) {
   }
   Member member = MemberFromForm(form, form.ageBand.empty() ? kDefaultAgeBand : std::string_view(form.ageBand));
   std::size_t at = firstSelectedRow < 0 ? 0 : std::min(static_cast<std::size_t>(firstSelectedRow), rows_.size());
+  std::vector<Member> previous = rows_;
   rows_.insert(rows_.begin() + static_cast<std::ptrdiff_t>(at), std::move(member));
-  Save();
+  Save(std::move(previous));
   return true;
 }
 
@@ -76,8 +85,9 @@ std::optional<CorrectionRequest> MemberList::BeginCorrection(const std::vector<i
 bool MemberList::Correct(const CorrectionRequest& request) {
   if (request.row < 0 || request.row >= RowCount()) return false;
   if (request.form.surname.empty() || request.form.givenName.empty()) return false;
+  std::vector<Member> previous = rows_;
   rows_[static_cast<std::size_t>(request.row)] = MemberFromForm(request.form, request.form.ageBand);
-  Save();
+  Save(std::move(previous));
   return true;
 }
 
@@ -96,8 +106,9 @@ bool MemberList::DeleteSelected(const std::vector<int>& selectedRows) {
   }
   std::sort(rows.begin(), rows.end());
   rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  std::vector<Member> previous = rows_;
   for (auto it = rows.rbegin(); it != rows.rend(); ++it) rows_.erase(rows_.begin() + *it);
-  Save();
+  Save(std::move(previous));
   return true;
 }
 

@@ -39,9 +39,11 @@ class MemberList {
   // Appends the rows of the list file; a file that cannot be opened adds nothing.
   void Load();
   void Clear() { rows_.clear(); }
-  // Backs up and rewrites the list file from the rows. When the file cannot be written
-  // the rows stay as they are and the user is told (path + "ファイルがオープンできません。").
-  bool Save();
+  // Backs up and rewrites the list file from the rows. When the backup or the file
+  // cannot be written nothing is replaced, the rows become what the file holds (or
+  // previousRows when it cannot be read), and the user is told: the failing path +
+  // "ファイルがオープンできません。" and that the change was not saved.
+  bool Save(std::vector<Member> previousRows = {});
 
   // The dialog contents for "登録": empty fields, "男性".
   static MemberForm NewMemberForm();

@@ -70,8 +70,9 @@ bool MemberListSet::Import(const std::string& path) {
   std::vector<std::vector<Member>> groups = DistributeImport(text->cp932, pages_.size());
   bool written = true;
   for (std::size_t i = 0; i < pages_.size(); ++i) {
-    if (!WriteGroupFile(pages_[i].FilePath(), groups[i])) {
-      ShowCannotOpen(pages_[i].FilePath());
+    std::string failedPath;
+    if (!WriteGroupFile(pages_[i].FilePath(), groups[i], &failedPath)) {
+      ShowCannotOpen(failedPath);
       written = false;
       break;
     }

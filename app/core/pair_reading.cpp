@@ -8,6 +8,7 @@
 #include "core/name_readability.h"
 #include "core/core_texts.h"
 #include "core/plugin_host.h"
+#include "core/plugin_text.h"
 
 namespace nuvaro::core {
 namespace {
@@ -34,8 +35,6 @@ SoulSums SumsOf(const std::string& fullName, const EngineBinding& engine) {
   sums.jinkakuB = record.jinkakuB;
   return sums;
 }
-
-std::string TextOrEmpty(const char* text) { return text != nullptr ? std::string(text) : std::string(); }
 
 }  // namespace
 
@@ -79,7 +78,7 @@ void ComputeWhispers(CFace& face, PluginHost& host, const EngineBinding& engine)
     }
     ::NuvaroData record = PairRecord(face.Name(0), face.Name(i), face.IsMale(i) != 0, engine);
     CallSelectedPlugins(host, face, record);
-    face.Entry(i).balloonText = TextOrEmpty(record.balloonText);
+    face.Entry(i).balloonText = ReadPluginText(record.balloonText, kPluginShortTextBytes);
   }
 }
 
@@ -96,7 +95,7 @@ std::string PairDetailText(const CFace& face, int k, int faceId, PluginHost& hos
   if (k < 1 || k > NVR_DETAIL_COUNT) return {};
   ::NuvaroData record = PlateRecord(face, faceId, engine);
   CallSelectedPlugins(host, face, record);
-  return TextOrEmpty(record.detailText[k - 1]);
+  return ReadPluginText(record.detailText[k - 1], kPluginLongTextBytes);
 }
 
 }  // namespace nuvaro::core

@@ -7,52 +7,130 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 
 namespace nuvaro::platform {
+namespace {
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-  // Only regular files: a folder opens as a stream on Linux but fails on the first read.
-  if (!FileExists(path)) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string bytes;
-  try {
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  } catch (const std::ios_base::failure&) {
-    return std::nullopt;
+// Closes a descriptor when it goes out of scope.
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  ~FileDescriptor() { Close(); }
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  int Get() const { return fd_; }
+  bool Valid() const { return fd_ >= 0; }
+  // False when closing reports an error (a delayed write error surfaces here).
+  bool Close() {
+    if (fd_ < 0) return true;
+    int result = close(fd_);
+    fd_ = -1;
+    return result == 0;
   }
-  if (in.bad()) return std::nullopt;
-  return bytes;
-}
 
-bool WriteWholeFileSafely(const std::string& path, std::string_view bytes) {
-  std::string temp = path + ".tmpXXXXXX";
-  int fd = mkstemp(temp.data());
-  if (fd < 0) return false;
+ private:
+  int fd_;
+};
+
+bool WriteAll(int fd, std::string_view bytes) {
   const char* data = bytes.data();
   std::size_t left = bytes.size();
-  bool ok = true;
   while (left > 0) {
     ssize_t written = write(fd, data, left);
-    if (written <= 0) {
-      ok = false;
-      break;
-    }
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
     data += written;
     left -= static_cast<std::size_t>(written);
   }
-  // Keep the permissions an existing file had; a new file gets the usual 0644.
+  return true;
+}
+
+std::string FolderOf(const std::string& path) {
+  std::size_t separator = path.rfind('/');
+  if (separator == std::string::npos) return ".";
+  if (separator == 0) return "/";
+  return path.substr(0, separator);
+}
+
+// The file a path finally names: symbolic links in its last part are followed (a
+// relative link target counts from the link's folder), so that a save replaces the file
+// the link points at and the link stays a link. Gives up after 40 links, as the kernel
+// does.
+std::optional<std::string> FollowLinks(std::string path) {
+  for (int hops = 0; hops < 40; ++hops) {
+    struct stat info {};
+    if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+    std::string target(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 255) + 1, '\0');
+    ssize_t length = readlink(path.c_str(), target.data(), target.size());
+    if (length < 0 || static_cast<std::size_t>(length) >= target.size()) return std::nullopt;
+    target.resize(static_cast<std::size_t>(length));
+    path = target.front() == '/' ? target : FolderOf(path) + "/" + target;
+  }
+  return std::nullopt;
+}
+
+// Makes a finished rename durable: the folder entry is flushed as well as the file, so a
+// save that was reported as done survives a power cut. A file system that cannot flush
+// folders (EINVAL) has nothing more to do.
+bool SyncFolder(const std::string& folder) {
+  FileDescriptor fd(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (!fd.Valid()) return false;
+  if (fsync(fd.Get()) != 0 && errno != EINVAL) return false;
+  return fd.Close();
+}
+
+}  // namespace
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+  FileDescriptor fd(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  if (!fd.Valid()) return std::nullopt;
+  // Only regular files: a folder or a pipe of that name is not a file to read.
+  struct stat info {};
+  if (fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+  std::string bytes;
+  bytes.reserve(static_cast<std::size_t>(info.st_size));
+  char buffer[65536];
+  for (;;) {
+    ssize_t got = read(fd.Get(), buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return std::nullopt;
+    if (got == 0) break;
+    bytes.append(buffer, static_cast<std::size_t>(got));
+  }
+  return bytes;
+}
+
+bool PathExists(const std::string& path) {
+  struct stat info {};
+  return stat(path.c_str(), &info) == 0 || (errno != ENOENT && errno != ENOTDIR);
+}
+
+bool WriteWholeFileSafely(const std::string& path, std::string_view bytes) {
+  auto target = FollowLinks(path);
+  if (!target) return false;
+  // An existing file must be a regular file that may be written: a file without any
+  // write permission is refused as the read-only file it is meant to be, also for a
+  // user whose privileges would let the rename replace it.
   struct stat old {};
-  mode_t mode = stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
-  ok = ok && fchmod(fd, mode) == 0;
-  ok = ok && fsync(fd) == 0;
-  ok = (close(fd) == 0) && ok;
-  if (ok && std::rename(temp.c_str(), path.c_str()) == 0) return true;
-  std::remove(temp.c_str());
-  return false;
+  bool exists = stat(target->c_str(), &old) == 0;
+  if (exists && (!S_ISREG(old.st_mode) || (old.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
+                 access(target->c_str(), W_OK) != 0))
+    return false;
+
+  std::string temp = *target + ".tmpXXXXXX";
+  FileDescriptor fd(mkostemp(temp.data(), O_CLOEXEC));
+  if (!fd.Valid()) return false;
+  // Keep the permissions an existing file had; a new file gets the usual 0644.
+  mode_t mode = exists ? (old.st_mode & 07777) : 0644;
+  bool ok = WriteAll(fd.Get(), bytes) && fchmod(fd.Get(), mode) == 0 && fsync(fd.Get()) == 0;
+  ok = fd.Close() && ok;
+  if (!ok || std::rename(temp.c_str(), target->c_str()) != 0) {
+    unlink(temp.c_str());
+    return false;
+  }
+  return SyncFolder(FolderOf(*target));
 }
 
 bool CopyFileOverwrite(const std::string& from, const std::string& to) {

@@ -13,8 +13,11 @@ namespace nuvaro::platform {
 // The bytes of a file, or nothing when it cannot be opened or read.
 NUVARO_PLATFORM_API std::optional<std::string> ReadWholeFile(const std::string& path);
 
-// Writes the bytes to a temporary file beside `path` and renames it over `path`, so the
-// old content stays intact when anything fails. False on failure.
+// Writes the bytes to a temporary file beside `path`, renames it over `path` and flushes
+// the folder, so the old content stays intact when anything fails and a success is
+// durable. A symbolic link is written through (the link stays a link); an existing file
+// without write permission, or one that is not a regular file, is refused. False on
+// failure, and then no temporary file is left behind.
 NUVARO_PLATFORM_API bool WriteWholeFileSafely(const std::string& path, std::string_view bytes);
 
 // Copies `from` over `to` (an existing `to` is replaced). False on failure, leaving `to`
@@ -27,5 +30,9 @@ NUVARO_PLATFORM_API bool CopyFileOverwrite(const std::string& from, const std::s
 NUVARO_PLATFORM_API std::vector<std::string> ListFiles(const std::string& directory, const std::string& pattern);
 
 NUVARO_PLATFORM_API bool FileExists(const std::string& path);
+
+// True unless the name, links followed, is certainly free: anything of that name exists,
+// or the question cannot be answered (a folder on the way that may not be searched).
+NUVARO_PLATFORM_API bool PathExists(const std::string& path);
 
 }  // namespace nuvaro::platform

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "platform/core/encoding.h"
@@ -136,7 +137,14 @@ int GetPrivateProfileInt(std::string_view section, std::string_view key, int def
 
 bool WritePrivateProfileString(std::string_view section, std::string_view key, std::string_view value,
                                const std::string& path) {
-  std::string text = ReadWholeFile(path).value_or(std::string());
+  // An existing file that cannot be read is left alone: writing it as if it were empty
+  // would throw away every other setting it holds.
+  std::string text;
+  if (PathExists(path)) {
+    auto existing = ReadWholeFile(path);
+    if (!existing) return false;
+    text = std::move(*existing);
+  }
   std::string_view eol = text.find("\r\n") != std::string::npos ? "\r\n" : "\n";
   std::vector<std::string_view> lines = SplitLines(text);
   std::string newLine = std::string(key) + "=" + std::string(value);

@@ -28,7 +28,8 @@ NUVARO_PLATFORM_API int GetPrivateProfileInt(std::string_view section, std::stri
 
 // Sets `key` in `section` to `value`, keeping every other line of the file as it was.
 // Creates the file, the section or the key when missing. Writes to a temporary file that
-// replaces the old one, so a failed write leaves the old file intact. False on failure.
+// replaces the old one, so a failed write leaves the old file intact. An existing file
+// that cannot be read is not touched. False on failure.
 NUVARO_PLATFORM_API bool WritePrivateProfileString(std::string_view section, std::string_view key,
                                                    std::string_view value, const std::string& path);
 

@@ -1,10 +1,13 @@
 #include "core/group_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "file_faults.h"
 #include "program_folder.h"
 #include "test_text.h"
 
@@ -138,6 +141,47 @@ TEST(GroupFileWriter, FailedWriteLeavesNothingBehind) {
   EXPECT_FALSE(WriteGroupFile(missingDir, {Row("桃 太郎", "男", "30")}));
   EXPECT_FALSE(folder.Exists("missing"));
   EXPECT_FALSE(ReadGroupFile(missingDir).has_value());
+}
+
+// The list is replaced only after its backup is written; otherwise both stay as they were
+// and the caller learns which file failed.
+TEST(GroupFileWriter, NoBackupNoReplacement) {
+  const std::string fiveRows = Sjis("阿 一,男,10\r\n部 二,女,20\r\n千 三,男,30\r\n桃 太郎,男,30\r\n南瓜 花子,女,20\r\n");
+  struct Case {
+    const char* name;
+    std::function<bool(testing::ProgramFolder&, std::string*)> write;
+    const char* failed;
+  };
+  const std::vector<Case> cases = {
+      {"disk full: the old list does not fit the backup",
+       [](testing::ProgramFolder& folder, std::string* failed) {
+         testing::DiskFullAfter full(40);
+         return WriteGroupFile(folder.File("friend.lst"), {Row("阿 一", "男", "10")}, failed);
+       },
+       "friend.bak"},
+      {"read-only backup",
+       [](testing::ProgramFolder& folder, std::string* failed) {
+         chmod(folder.Write("friend.bak", "older").c_str(), 0444);
+         return WriteGroupFile(folder.File("friend.lst"), {}, failed);
+       },
+       "friend.bak"},
+      {"unreadable list",
+       [](testing::ProgramFolder& folder, std::string* failed) {
+         chmod(folder.File("friend.lst").c_str(), 0200);
+         testing::ObeyFilePermissions obey;
+         return WriteGroupFile(folder.File("friend.lst"), {}, failed);
+       },
+       "friend.lst"},
+  };
+  for (const Case& c : cases) {
+    testing::ProgramFolder folder;
+    folder.Write("friend.lst", fiveRows);
+    std::string failed;
+    EXPECT_FALSE(c.write(folder, &failed)) << c.name;
+    EXPECT_EQ(failed, folder.File(c.failed)) << c.name;
+    chmod(folder.File("friend.lst").c_str(), 0644);
+    EXPECT_EQ(folder.Read("friend.lst"), fiveRows) << c.name;
+  }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "core/member.h"
 #include "platform/core/message_sink.h"
+#include "file_faults.h"
 #include "program_folder.h"
 #include "recording_message_sink.h"
 #include "test_text.h"
@@ -139,12 +140,30 @@ TEST_F(MemberListTest, DeleteAnsweredNoOrWithoutSelectionChangesNothing) {
   EXPECT_FALSE(folder.Exists("friend.bak"));
 }
 
-TEST_F(MemberListTest, AFailedSaveKeepsTheRowsAndSaysSo) {
+TEST_F(MemberListTest, AFailedSaveShowsWhatTheFileHoldsAndSaysNothingWasSaved) {
+  const std::string notSaved = "ファイルがオープンできません。\n変更内容は保存されませんでした。";
   MemberList elsewhere{"missing-folder/friend.lst"};
   ASSERT_TRUE(elsewhere.Register(-1, Form("桃", "太郎", 0, "30")));
-  EXPECT_EQ(elsewhere.RowCount(), 1);
+  EXPECT_EQ(elsewhere.RowCount(), 0);
   ASSERT_EQ(sink.messages.size(), 1u);
-  EXPECT_EQ(sink.messages[0].text, folder.File("missing-folder/friend.lst") + "ファイルがオープンできません。");
+  EXPECT_EQ(sink.messages[0].text, folder.File("missing-folder/friend.lst") + notSaved);
+
+  // Disk full: neither the new row nor the deletion survives on screen, because neither
+  // reached the file; the message names the backup that could not be written.
+  LoadThree();
+  const std::string before = folder.Read("friend.lst");
+  {
+    testing::DiskFullAfter full(10);
+    ASSERT_TRUE(list.Register(-1, Form("桃", "太郎", 0, "30")));
+    EXPECT_EQ(RowTexts(list), (std::vector<std::string>{"阿 一,男,10", "部 二,女,20", "千 三,男,30"}));
+    sink.QueueAnswer(platform::kIdYes);
+    ASSERT_TRUE(list.DeleteSelected({0, 1}));
+    EXPECT_EQ(list.RowCount(), 3);
+  }
+  EXPECT_EQ(folder.Read("friend.lst"), before);
+  ASSERT_EQ(sink.messages.size(), 4u);
+  EXPECT_EQ(sink.messages[1].text, folder.File("friend.bak") + notSaved);
+  EXPECT_EQ(sink.messages[3].text, folder.File("friend.bak") + notSaved);
 }
 
 }  // namespace

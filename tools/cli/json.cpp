@@ -1,8 +1,40 @@
 #include "json.h"
 
 #include <cstdio>
+#include <string_view>
 
 namespace nuvaro::cli {
+namespace {
+
+// Length of the well-formed UTF-8 character at the start of the text (no overlong
+// forms, no surrogates, nothing above U+10FFFF), or 0 when it does not start with one.
+std::size_t Utf8CharacterLength(std::string_view text) {
+  auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned char first = byte(0);
+  std::size_t length = 0;
+  unsigned char low = 0x80;  // allowed range of the second byte
+  unsigned char high = 0xBF;
+  if (first >= 0xC2 && first <= 0xDF) {
+    length = 2;
+  } else if (first >= 0xE0 && first <= 0xEF) {
+    length = 3;
+    if (first == 0xE0) low = 0xA0;
+    if (first == 0xED) high = 0x9F;
+  } else if (first >= 0xF0 && first <= 0xF4) {
+    length = 4;
+    if (first == 0xF0) low = 0x90;
+    if (first == 0xF4) high = 0x8F;
+  } else {
+    return 0;
+  }
+  if (text.size() < length || byte(1) < low || byte(1) > high) return 0;
+  for (std::size_t i = 2; i < length; ++i) {
+    if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
+  }
+  return length;
+}
+
+}  // namespace
 
 Json Json::Null() { return Json(); }
 
@@ -94,7 +126,22 @@ void Json::DumpTo(std::string& out) const {
 
 std::string JsonQuote(const std::string& utf8) {
   std::string out = "\"";
-  for (unsigned char c : utf8) {
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto c = static_cast<unsigned char>(utf8[i]);
+    if (c >= 0x80) {
+      // Whole UTF-8 characters pass; every byte that does not start one becomes U+FFFD,
+      // so an answer stays valid UTF-8 whatever bytes came in.
+      std::size_t length = Utf8CharacterLength(std::string_view(utf8).substr(i));
+      if (length == 0) {
+        out += "\\ufffd";
+        ++i;
+      } else {
+        out.append(utf8, i, length);
+        i += length;
+      }
+      continue;
+    }
+    ++i;
     switch (c) {
       case '"':
         out += "\\\"";

@@ -14,7 +14,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string_view text = bytes.substr(std::min(bytes.size(), split + 1));
   std::string_view section = names.substr(0, names.size() / 2);
   std::string_view key = names.substr(names.size() / 2);
-  std::string value = nuvaro::platform::LookUpProfileValue(text, section, key, "default", 32);
-  if (value.size() > 31) __builtin_trap();
+  // A short buffer and the program's own 500-byte one.
+  for (std::size_t buffer : {std::size_t{32}, nuvaro::platform::kProfileValueBuffer}) {
+    std::string value = nuvaro::platform::LookUpProfileValue(text, section, key, "default", buffer);
+    if (value.size() > buffer - 1) __builtin_trap();
+  }
   return 0;
 }

@@ -4,8 +4,10 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <functional>
 #include <vector>
 
+#include "file_faults.h"
 #include "temp_dir.h"
 
 namespace nuvaro::platform {
@@ -46,6 +48,56 @@ TEST(WriteWholeFileSafely, LeavesNoTemporaryFilesAndKeepsPermissions) {
   int entries = 0;
   for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.Path())) ++entries;
   EXPECT_EQ(entries, 1);
+}
+
+// Every refused or failed save keeps the old bytes and leaves no temporary file behind.
+TEST(WriteWholeFileSafely, FailuresKeepTheOldFileAndLeaveNoTemporaryFile) {
+  struct Case {
+    const char* name;
+    std::function<void(const TempDir&)> prepare;  // around the existing "friend.lst" = "old"
+    std::function<bool(const std::string&)> save;
+  };
+  const std::string big(4096, 'x');
+  const std::vector<Case> cases = {
+      {"disk full", [](const TempDir&) {},
+       [&](const std::string& path) {
+         testing::DiskFullAfter full(1000);
+         return WriteWholeFileSafely(path, big);
+       }},
+      {"file without write permission", [](const TempDir& dir) { chmod(dir.File("friend.lst").c_str(), 0444); },
+       [](const std::string& path) { return WriteWholeFileSafely(path, "new"); }},
+      {"read-only folder", [](const TempDir& dir) { chmod(dir.Path().c_str(), 0555); },
+       [](const std::string& path) {
+         testing::ObeyFilePermissions obey;
+         return WriteWholeFileSafely(path, "new");
+       }},
+  };
+  for (const Case& c : cases) {
+    TempDir dir;
+    const std::string path = dir.Write("friend.lst", "old");
+    c.prepare(dir);
+    EXPECT_FALSE(c.save(path)) << c.name;
+    chmod(dir.Path().c_str(), 0755);
+    EXPECT_EQ(dir.Read("friend.lst"), "old") << c.name;
+    int entries = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.Path())) ++entries;
+    EXPECT_EQ(entries, 1) << c.name << ": a temporary file was left behind";
+  }
+}
+
+TEST(WriteWholeFileSafely, WritesThroughASymbolicLink) {
+  TempDir dir;
+  std::filesystem::create_directory(dir.File("lists"));
+  dir.Write("lists/friend.lst", "old");
+  std::filesystem::create_symlink("lists/friend.lst", dir.File("friend.lst"));
+  ASSERT_TRUE(WriteWholeFileSafely(dir.File("friend.lst"), "new"));
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.File("friend.lst")));
+  EXPECT_EQ(dir.Read("lists/friend.lst"), "new");
+  // A link pointing at nothing yet creates its target.
+  std::filesystem::create_symlink("lists/lovers.lst", dir.File("lovers.lst"));
+  ASSERT_TRUE(WriteWholeFileSafely(dir.File("lovers.lst"), "made"));
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.File("lovers.lst")));
+  EXPECT_EQ(dir.Read("lists/lovers.lst"), "made");
 }
 
 TEST(ReadWholeFile, MissingFileAndBinaryBytes) {

@@ -1,9 +1,11 @@
 #include "platform/core/profile_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 
+#include "file_faults.h"
 #include "temp_dir.h"
 #include "test_text.h"
 
@@ -115,6 +117,17 @@ TEST(ProfileWrite, CreatesAMissingFileAndFailsInAMissingFolder) {
   ASSERT_TRUE(WritePrivateProfileString("Display", "Kao", "1", dir.File("new.ini")));
   EXPECT_EQ(dir.Read("new.ini"), "[Display]\nKao=1\n");
   EXPECT_FALSE(WritePrivateProfileString("Display", "Kao", "1", dir.File("no/such/folder.ini")));
+}
+
+TEST(ProfileWrite, NeverReplacesAFileItCannotRead) {
+  TempDir dir;
+  const std::string settings = "[Display]\nKao=0\nKantei=0\n[Color]\nFrame=255\n";
+  const std::string file = dir.Write("Calendar.ini", settings);
+  chmod(file.c_str(), 0200);  // writable, not readable
+  testing::ObeyFilePermissions obey;
+  EXPECT_FALSE(WritePrivateProfileString("Display", "Kao", "1", file));
+  chmod(file.c_str(), 0600);
+  EXPECT_EQ(dir.Read("Calendar.ini"), settings);
 }
 
 }  // namespace

@@ -1,0 +1,146 @@
+// A heavy board and heavy lists: the whisper and the chart for up to 200 faces, and the
+// import, export and one save of five lists of up to 2,000 members. Each runs at two
+// sizes a factor 10 apart, and benchmark's complexity fit tells whether the time grows
+// linearly (no quadratic step); the 200-face and 2,000-member rows are the load the
+// program must carry in under one second each.
+#include <benchmark/benchmark.h>
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+
+#include "core/engine_binding.h"
+#include "core/face.h"
+#include "core/guide_menu_model.h"
+#include "core/member_list_set.h"
+#include "core/pair_reading.h"
+#include "core/plugin_host.h"
+#include "platform/core/encoding.h"
+#include "platform/core/message_sink.h"
+
+namespace {
+
+namespace core = nuvaro::core;
+
+std::string Cp932(const char* utf8) { return nuvaro::platform::Utf8ToCp932(utf8).value(); }
+
+class QuietSink : public nuvaro::platform::MessageSink {
+ public:
+  int ShowMessage(const nuvaro::platform::MessageRequest&) override { return nuvaro::platform::kIdOk; }
+  void ShowEmptyDialog(const nuvaro::platform::EmptyDialogRequest&) override {}
+};
+
+// The built program folder: engine and plug-ins, one reading active.
+struct Program {
+  Program() {
+    static QuietSink sink;
+    nuvaro::platform::SetMessageSink(&sink);
+    setenv("NUVARO_PROGRAM_DIR", NUVARO_BENCH_BIN_DIR, 1);
+    if (!engine.Bind() || !host.Load()) throw std::runtime_error("engine or plug-ins missing");
+    core::BuildGuideMenu(host);
+    face.CreateSelf();
+    face.SetSelf(Cp932("山田 太郎,男,30"));
+    face.activeEvent = 1;
+  }
+  void Fill(int faces) {
+    const char* people[] = {"林 一,女,20", "佐藤 花子,女,30", "鈴木 一郎,男,40", "髙橋 蓮,男,10"};
+    while (face.LastIndex() < faces) {
+      int i = face.LastIndex();
+      face.AddFace(100 + (i % 20) * 60, 100 + (i / 20) * 60, Cp932(people[i % 4]), engine);
+    }
+  }
+  core::EngineBinding engine;
+  core::PluginHost host;
+  core::CFace face;
+};
+
+Program& TheProgram() {
+  static Program program;
+  return program;
+}
+
+void BM_Whisper(benchmark::State& state) {
+  Program& program = TheProgram();
+  core::CFace saved = program.face;
+  program.Fill(static_cast<int>(state.range(0)));
+  for (auto _ : state) core::ComputeWhispers(program.face, program.host, program.engine);
+  state.SetComplexityN(state.range(0));
+  program.face = saved;
+}
+BENCHMARK(BM_Whisper)->Arg(20)->Arg(200)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+
+// The chart asks the percentage of every face.
+void BM_Chart(benchmark::State& state) {
+  Program& program = TheProgram();
+  core::CFace saved = program.face;
+  program.Fill(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    int sum = 0;
+    for (int i = 1; i <= program.face.LastIndex(); ++i) sum += core::PairPercentage(program.face, i, program.host, program.engine);
+    benchmark::DoNotOptimize(sum);
+  }
+  state.SetComplexityN(state.range(0));
+  program.face = saved;
+}
+BENCHMARK(BM_Chart)->Arg(20)->Arg(200)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+
+// A program folder of list files for the list benchmarks, in the file system the lists
+// live on (not tmpfs: the saves flush to disk).
+struct ListFolder {
+  explicit ListFolder(int membersPerList) {
+    std::string pattern = (std::filesystem::temp_directory_path() / "nuvaro-bench-XXXXXX").string();
+    path = mkdtemp(pattern.data());
+    setenv("NUVARO_PROGRAM_DIR", path.c_str(), 1);
+    std::ofstream out(path + "/chosen.csv", std::ios::binary);
+    const std::string line = Cp932("見本 太郎,男,30\r\n");
+    for (int i = 0; i < 5 * membersPerList; ++i) out << line;
+  }
+  ~ListFolder() { std::filesystem::remove_all(path); }
+  std::string path;
+};
+
+void BM_Import(benchmark::State& state) {
+  ListFolder folder(static_cast<int>(state.range(0)));
+  core::MemberListSet lists;
+  for (auto _ : state) {
+    if (!lists.Import(folder.path + "/chosen.csv")) state.SkipWithError("import failed");
+  }
+  state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_Import)->Arg(200)->Arg(2000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+
+void BM_Export(benchmark::State& state) {
+  ListFolder folder(static_cast<int>(state.range(0)));
+  core::MemberListSet lists;
+  lists.Import(folder.path + "/chosen.csv");
+  for (auto _ : state) {
+    if (!lists.Export(folder.path + "/exported.lst")) state.SkipWithError("export failed");
+  }
+  state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_Export)->Arg(200)->Arg(2000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+
+// One registration in a full list: the whole file is backed up and rewritten.
+void BM_RegisterInFullList(benchmark::State& state) {
+  ListFolder folder(static_cast<int>(state.range(0)));
+  core::MemberListSet lists;
+  lists.Import(folder.path + "/chosen.csv");
+  core::MemberList& page = lists.Page(0);
+  const core::MemberForm form{Cp932("桃"), Cp932("太郎"), 0, "30"};
+  for (auto _ : state) {
+    page.Register(0, form);
+    state.PauseTiming();
+    page.Clear();
+    page.Load();
+    state.ResumeTiming();
+  }
+  state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_RegisterInFullList)->Arg(200)->Arg(2000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
