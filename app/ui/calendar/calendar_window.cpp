@@ -1,5 +1,6 @@
 #include "ui/calendar/calendar_window.h"
 
+#include <QFontMetrics>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QThread>
@@ -42,6 +43,7 @@ const QString& GothicFace() {
 constexpr int kTemplateWidth = 450;
 constexpr int kTemplateHeight = 386;
 constexpr int kYearMonthHeight = 24;
+constexpr int kYearMonthMinimumHeight = 14;
 constexpr std::uint32_t kTitleColour = 0xFF0000;
 constexpr std::uint32_t kTitleHoverColour = 0x8000FF;
 constexpr std::uint32_t kYearMonthColour = 0x800000;
@@ -180,7 +182,16 @@ void CalendarWindow::SetNames(const std::string& surname, const std::string& giv
 void CalendarWindow::ShowYearMonthText() {
   // Hidden, set and shown again, so the label repaints at once.
   yearMonthLabel_->hide();
-  yearMonthLabel_->setText(Text(YearMonthText(Year(), Month())));
+  const QString text = Text(YearMonthText(Year(), Month()));
+  yearMonthLabel_->setText(text);
+  // A two-digit month is wider than the label at the full height: set it a little
+  // smaller rather than let the month run under the month buttons.
+  int height = kYearMonthHeight;
+  yearMonthLabel_->SetHeight(height);
+  while (height > kYearMonthMinimumHeight &&
+         QFontMetrics(yearMonthLabel_->font()).horizontalAdvance(text) > yearMonthLabel_->width()) {
+    yearMonthLabel_->SetHeight(--height);
+  }
   yearMonthLabel_->show();
 }
 

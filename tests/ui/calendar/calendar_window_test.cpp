@@ -10,6 +10,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QFontMetrics>
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
@@ -193,6 +194,9 @@ class CalendarWindowTest : public QObject {
     QCOMPARE(window->Year(), expectedYear);
     QCOMPARE(window->Month(), expectedMonth);
     QCOMPARE(window->YearMonthLabel()->text(), QString::fromUtf8("%1年%2月").arg(expectedYear).arg(expectedMonth));
+    // The whole text fits its label, two-digit months too (never under the buttons).
+    const QLabel* label = window->YearMonthLabel();
+    QVERIFY(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= label->width());
   }
 
   void oneWheelNotchMovesOneMonth() {
