@@ -54,6 +54,7 @@ void WhenModal(std::function<void(QWidget*)> act) {
   *poll = [act, poll] {
     if (QWidget* modal = QApplication::activeModalWidget()) {
       act(modal);
+      *poll = nullptr;  // the stored copy held `poll` itself: break the cycle once done
     } else {
       QTimer::singleShot(10, *poll);
     }
