@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "core/group_file.h"
+#include "core/import_text.h"
 #include "core/member_import.h"
 #include "core/member_list_set.h"
 #include "fuzz_folder.h"
@@ -26,12 +27,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   namespace core = nuvaro::core;
   namespace fuzzing = nuvaro::fuzzing;
   std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  fuzzing::FuzzFolder();  // the program folder (and with it the lists' folder) first
   core::MemberListSet lists;
   for (int i = 0; i < lists.PageCount(); ++i) fuzzing::WriteFuzzFile(lists.Page(i).FilePath(), "old,x,1\r\n");
   const std::string chosen = fuzzing::FuzzFile("chosen.csv");
   fuzzing::WriteFuzzFile(chosen, bytes);
 
-  const bool valid = core::ValidateImportText(bytes).has_value();
+  // A UTF-8 file is taken as well, converted to CP932 first, as the import does.
+  const auto text = core::ImportTextAsCp932(bytes);
+  const bool valid = text && core::ValidateImportText(text->cp932).has_value();
   Check(lists.Import(chosen) == valid);
   std::string joined;
   for (int i = 0; i < lists.PageCount(); ++i) {
