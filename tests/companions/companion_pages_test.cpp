@@ -1,11 +1,15 @@
 // The companions' pages as a reader meets them: the contents list real pages, every link
-// leads to a page of the same companion (or the web), every picture exists, and the
-// window opens on the first page and narrows its contents to what the search finds.
+// leads to a page (and anchor) of the same companion or to the web, every picture exists
+// and stands as a block of its own with normal line spacing, and the window opens on the
+// first page and narrows its contents to what the search finds.
+#include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTreeWidget>
 
@@ -32,6 +36,11 @@ QStringList Attribute(const QString& html, const QString& attribute) {
   QRegularExpression pattern(attribute + QStringLiteral("\\s*=\\s*\"([^\"]*)\""));
   for (auto it = pattern.globalMatch(html); it.hasNext();) values << it.next().captured(1);
   return values;
+}
+
+// True when the page holds an anchor of this name (name= or id=).
+bool HasAnchor(const QString& html, const QString& anchor) {
+  return Attribute(html, QStringLiteral("name")).contains(anchor) || Attribute(html, QStringLiteral("id")).contains(anchor);
 }
 
 }  // namespace
@@ -67,9 +76,14 @@ class CompanionPagesTest : public QObject {
       for (const QString& link : Attribute(html, QStringLiteral("href"))) {
         if (link.startsWith(QLatin1String("http://")) || link.startsWith(QLatin1String("https://"))) continue;
         const QString target = link.section(QLatin1Char('#'), 0, 0);
-        const bool isPage = listed.contains(target);
+        const QString anchor = link.section(QLatin1Char('#'), 1);
+        const bool isPage = listed.contains(target) || (target.isEmpty() && !anchor.isEmpty());
         const bool isStyle = target.endsWith(QLatin1String(".css")) && folder.exists(target);
         QVERIFY2(isPage || isStyle, qPrintable(page.file + QStringLiteral(" links to ") + link));
+        if (!anchor.isEmpty()) {
+          const QString targetHtml = target.isEmpty() ? html : ReadText(folder.filePath(target));
+          QVERIFY2(HasAnchor(targetHtml, anchor), qPrintable(page.file + QStringLiteral(" links to a missing ") + link));
+        }
       }
       for (const QString& picture : Attribute(html, QStringLiteral("src")))
         QVERIFY2(folder.exists(picture), qPrintable(page.file + QStringLiteral(" shows missing ") + picture));
@@ -77,6 +91,47 @@ class CompanionPagesTest : public QObject {
     // No page lies in the folder without a way to reach it.
     for (const QString& file : folder.entryList({QStringLiteral("*.html")}, QDir::Files))
       QVERIFY2(listed.contains(file), qPrintable(file + QStringLiteral(" is not in the contents")));
+  }
+
+  // The body's generous line spacing must not stretch a picture's line or split the
+  // sentences around it: every picture is alone in its block, that block keeps single
+  // line spacing, and a page's first picture starts on the first screen.
+  void EveryPictureStandsAsItsOwnBlock_data() {
+    QTest::addColumn<QString>("companion");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("help") << QStringLiteral("help") << QStringLiteral("ヌヴァロ君の使い方");
+    QTest::newRow("navi") << QStringLiteral("navi") << QStringLiteral("ヌヴァロ問題解決メニュー");
+  }
+  void EveryPictureStandsAsItsOwnBlock() {
+    QFETCH(QString, companion);
+    QFETCH(QString, title);
+    PageBrowserWindow window(title, QStringLiteral(":/") + companion);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    for (const PageEntry& page : window.Pages()) {
+      QVERIFY(window.ShowPage(page.file));
+      QTextDocument* document = window.Browser()->document();
+      bool firstPicture = true;
+      for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+          if (!it.fragment().charFormat().isImageFormat()) continue;
+          const QString where = page.file + QLatin1Char(' ') + it.fragment().charFormat().toImageFormat().name();
+          QVERIFY2(block.text() == QString(QChar::ObjectReplacementCharacter),
+                   qPrintable(where + QStringLiteral(" shares its line with text: ") + block.text()));
+          const QTextBlockFormat format = block.blockFormat();
+          const bool singleSpaced = format.lineHeightType() == QTextBlockFormat::SingleHeight ||
+                                    (format.lineHeightType() == QTextBlockFormat::ProportionalHeight &&
+                                     format.lineHeight() <= 100);
+          QVERIFY2(singleSpaced, qPrintable(where + QStringLiteral(" stands in stretched line spacing")));
+          if (firstPicture) {
+            const QRectF box = document->documentLayout()->blockBoundingRect(block);
+            QVERIFY2(box.top() < window.Browser()->viewport()->height(),
+                     qPrintable(where + QStringLiteral(" starts below the first screen")));
+            firstPicture = false;
+          }
+        }
+      }
+    }
   }
 
   void WindowOpensOnFirstPageAndSearchNarrowsContents() {
