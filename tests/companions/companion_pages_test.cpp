@@ -4,14 +4,16 @@
 // first page and narrows its contents to what the search finds.
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QLineEdit>
 #include <QRegularExpression>
-#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTreeWidget>
+
+#include <algorithm>
 
 #include "page_browser_window.h"
 #include "page_contents.h"
@@ -36,6 +38,21 @@ QStringList Attribute(const QString& html, const QString& attribute) {
   QRegularExpression pattern(attribute + QStringLiteral("\\s*=\\s*\"([^\"]*)\""));
   for (auto it = pattern.globalMatch(html); it.hasNext();) values << it.next().captured(1);
   return values;
+}
+
+// Every text of the reading plug-ins' tables (the quoted values of their text files).
+QStringList PluginTexts() {
+  QStringList texts;
+  const QRegularExpression value(QStringLiteral("^[^#=]+=\\s*\"(.*)\"\\s*$"));
+  QDirIterator files(QStringLiteral(NUVARO_PLUGIN_SOURCE_DIR), {QStringLiteral("*.texts")}, QDir::Files,
+                     QDirIterator::Subdirectories);
+  while (files.hasNext()) {
+    for (const QString& line : ReadText(files.next()).split(QLatin1Char('\n'))) {
+      const QRegularExpressionMatch match = value.match(line);
+      if (match.hasMatch()) texts << match.captured(1);
+    }
+  }
+  return texts;
 }
 
 // True when the page holds an anchor of this name (name= or id=).
@@ -132,6 +149,29 @@ class CompanionPagesTest : public QObject {
         }
       }
     }
+  }
+
+  // The navigator quotes balloons and detail texts as the reader will meet them: every
+  // quoted sentence is a plug-in text, or the ending of one; "〜" stands for any words.
+  void NavigatorQuotesOnlyTextsThePluginsShow() {
+    const QStringList texts = PluginTexts();
+    QVERIFY(texts.size() > 100);
+    const QDir folder(PagesFolder(QStringLiteral("navi")));
+    const QRegularExpression quotation(QStringLiteral("「([^「」]*[！。？])」"));
+    int quoted = 0;
+    for (const QString& file : folder.entryList({QStringLiteral("*.html")}, QDir::Files)) {
+      for (auto it = quotation.globalMatch(ReadText(folder.filePath(file))); it.hasNext();) {
+        const QString quote = it.next().captured(1);
+        QStringList pieces = quote.split(QStringLiteral("〜"));
+        for (QString& piece : pieces) piece = QRegularExpression::escape(piece);
+        const QRegularExpression ending(pieces.join(QStringLiteral(".*")) + QLatin1Char('$'));
+        const bool shown = std::any_of(texts.begin(), texts.end(),
+                                       [&](const QString& text) { return ending.match(text).hasMatch(); });
+        QVERIFY2(shown, qPrintable(file + QStringLiteral(" quotes a text no plug-in shows: ") + quote));
+        ++quoted;
+      }
+    }
+    QVERIFY(quoted > 20);
   }
 
   void WindowOpensOnFirstPageAndSearchNarrowsContents() {
