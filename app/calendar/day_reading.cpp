@@ -18,13 +18,6 @@ void CopyNamePart(std::string_view part, char* field) {
 
 std::int16_t Branch(std::string_view name) { return static_cast<std::int16_t>(BranchIndex(name)); }
 
-SplitName SplitFullName(std::string_view fullName) {
-  // A space (0x20) is never the second byte of a CP932 character.
-  std::size_t space = fullName.find(' ');
-  if (space == std::string_view::npos) return {std::string(), std::string(fullName)};
-  return {std::string(fullName.substr(0, space)), std::string(fullName.substr(space + 1))};
-}
-
 // The soul record of a full name; false when the engine cannot count it.
 bool CountName(const DayReadingEngine& engine, std::string_view fullName, SoulRecord& soul) {
   if (engine.calculateSoul == nullptr) return false;
@@ -36,6 +29,13 @@ bool CountName(const DayReadingEngine& engine, std::string_view fullName, SoulRe
 }
 
 }  // namespace
+
+SplitName SplitFullName(std::string_view fullName) {
+  // A space (0x20) is never the second byte of a CP932 character.
+  std::size_t space = fullName.find(' ');
+  if (space == std::string_view::npos) return {std::string(), std::string(fullName)};
+  return {std::string(fullName.substr(0, space)), std::string(fullName.substr(space + 1))};
+}
 
 bool CanCountName(const DayReadingEngine& engine, std::string_view fullName) {
   SoulRecord soul;

@@ -15,6 +15,7 @@
 #include "calendar/day_reading.h"
 #include "platform/core/ini_file.h"
 
+class QLabel;
 class QPrinter;
 
 namespace nuvaro::core {
