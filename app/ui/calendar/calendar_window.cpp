@@ -125,12 +125,13 @@ CalendarWindow::CalendarWindow(const core::CFace& faces, std::optional<calendar:
   nameNote_ = new QLabel(Text(texts::kNameUncountable), this);
   nameNote_->setGeometry(DialogRectToPixels(192, 8, 253, 14));
   QFont noteFont(GothicFace());
-  noteFont.setPixelSize(12);
+  noteFont.setPixelSize(11);
   nameNote_->setFont(noteFont);
   nameNote_->setWordWrap(false);
   QPalette noteColours = nameNote_->palette();
   noteColours.setColor(QPalette::WindowText, ToQColor(kTitleColour));
   nameNote_->setPalette(noteColours);
+  nameNote_->setToolTip(Text(texts::kNameUncountableTip));
   nameNote_->hide();
 
   yearMonthLabel_ = new CLinkLabel(this);

@@ -201,8 +201,9 @@ class DetailDialogsTest : public QObject {
     core::DetailReading reading;
     reading.userName = reading.personName = Sjis("長谷川長谷川長谷川 寿限無寿限無寿限無寿限");
     reading.title = Sjis("●あなたの姓名鑑定");
-    reading.captions[0] = Sjis("さんの本性（隠れた性格）");
-    reading.captions[1] = Sjis("さんの社会的性格");
+    // The longest name a face keeps (39 bytes) with the lovers' reading's first caption.
+    reading.captions[0] = Sjis("さんは、あなたに対してどんな想い・願いを持っているの？");
+    reading.captions[1] = reading.captions[0];
     std::string explanation;
     for (int i = 0; i < 12; ++i) explanation += Sjis("姓名の画数から、あなたの隠れた性格や運勢を読み解きます。");
     reading.explanation = explanation;
@@ -239,7 +240,10 @@ class DetailDialogsTest : public QObject {
       const core::DetailReading reading = Read(step.plugin);
       CItemDialog dialog(reading, step.k);
       QCOMPARE(dialog.CurrentItem(), step.k);
-      QCOMPARE(dialog.ItemLabel()->text(), Ui(Sjis("●林 花子") + reading.Caption(step.k)));
+      // Shown whole, or ending with "…" and whole in its tip.
+      const QString label = Ui(Sjis("●林 花子") + reading.Caption(step.k));
+      QCOMPARE(dialog.ItemLabel()->toolTip().isEmpty() ? dialog.ItemLabel()->text() : dialog.ItemLabel()->toolTip(),
+               label);
       QCOMPARE(dialog.TextArea()->toPlainText(), Ui(reading.Detail(step.k)));
       QVERIFY(dialog.TextArea()->isReadOnly());
       QCOMPARE(dialog.Background().toImage(), ItemBackground(step.k).toImage());
