@@ -15,7 +15,7 @@ inline constexpr char kHolidayLawKey[] = "HolidayLaw";
 inline constexpr int kHolidayLawDefault = 1;
 // 1: old calendar and rokuyou from the ephemeris; 0: from the short series.
 inline constexpr char kExactLunarKey[] = "ExactLunar";
-inline constexpr int kExactLunarDefault = 0;
+inline constexpr int kExactLunarDefault = 1;
 
 struct CalendarChoices {
   bool currentHolidayLaw = kHolidayLawDefault != 0;

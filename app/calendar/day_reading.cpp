@@ -18,6 +18,16 @@ void CopyNamePart(std::string_view part, char* field) {
 
 std::int16_t Branch(std::string_view name) { return static_cast<std::int16_t>(BranchIndex(name)); }
 
+// The soul record of a full name; false when the engine cannot count it.
+bool CountName(const DayReadingEngine& engine, std::string_view fullName, SoulRecord& soul) {
+  if (engine.calculateSoul == nullptr) return false;
+  SplitName name = SplitFullName(fullName);
+  std::memset(&soul, 0, sizeof soul);
+  CopyNamePart(name.surname, soul.sei);
+  CopyNamePart(name.givenName, soul.mei);
+  return engine.calculateSoul(&soul) != 0;
+}
+
 }  // namespace
 
 SplitName SplitFullName(std::string_view fullName) {
@@ -27,16 +37,18 @@ SplitName SplitFullName(std::string_view fullName) {
   return {std::string(fullName.substr(0, space)), std::string(fullName.substr(space + 1))};
 }
 
+bool CanCountName(const DayReadingEngine& engine, std::string_view fullName) {
+  SoulRecord soul;
+  return CountName(engine, fullName, soul);
+}
+
 DayReading RequestDayReading(const DayReadingEngine& engine, std::string_view fullName, int year, int month, int day,
                              bool firstRequest) {
   DayReading reading;
   if (engine.calculateSoul == nullptr || engine.getUnseiCalendar == nullptr) return reading;
-  SplitName name = SplitFullName(fullName);
   SoulRecord soul;
-  std::memset(&soul, 0, sizeof soul);
-  CopyNamePart(name.surname, soul.sei);
-  CopyNamePart(name.givenName, soul.mei);
-  if (engine.calculateSoul(&soul) == 0) return reading;
+  if (!CountName(engine, fullName, soul)) return reading;
+  reading.nameCounted = true;
 
   SexagenaryNameSet names = SexagenaryNames(year, month, day);
   UnseiRecord record;

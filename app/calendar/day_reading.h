@@ -21,6 +21,7 @@ struct DayReading {
   std::string readingText;  // CP932, shown in the cell
   std::string extraText;    // CP932, kept but not shown
   int faceKind = 0;         // picks the day face
+  bool nameCounted = false; // the engine counted the name's strokes (CalculateSoul answered 1)
 };
 
 // Longest name part copied into the soul record, in bytes.
@@ -33,6 +34,10 @@ inline constexpr std::size_t kDayReadingNamePartBytes = 20;
 // than a reading for the day.
 DayReading RequestDayReading(const DayReadingEngine& engine, std::string_view fullName, int year, int month, int day,
                              bool firstRequest);
+
+// Whether the engine counts the strokes of the full name: false for a name holding a
+// character it has no count for, and without an engine.
+bool CanCountName(const DayReadingEngine& engine, std::string_view fullName);
 
 // Splits a name at its first space: the text before it and the text after it; without
 // a space the surname is empty and the whole text is the given name.

@@ -52,6 +52,7 @@ MonthDrawingData GatherMonth(int year, int month, std::string_view surname, std:
     data.readings[static_cast<std::size_t>(day - 1)] = RequestDayReading(*engine, fullName, year, month, day, day == 1);
     ++data.engineRequests;
   }
+  data.nameUncountable = data.engineRequests > 0 && !data.readings.front().nameCounted;
   return data;
 }
 
@@ -70,19 +71,26 @@ int DayFaceBitmap(int faceKind) {
   }
 }
 
+bool ShowsHolidayNameIn(const CalendarChoices& choices, int column) {
+  // The fifteen-slot table moves every Sunday holiday to the Monday, so a Sunday cell
+  // never names one there; today's law keeps the holiday on its Sunday and adds the
+  // substitute day after it, and both are named.
+  return choices.currentHolidayLaw || column != kSunday;
+}
+
 DayCellContent DecideDayCell(const MonthDrawingData& data, const CalendarSettings& settings, int day, int column) {
   DayCellContent cell;
   cell.day = day;
   cell.dayNumber = std::to_string(day);
   const HolidayDay* holiday = FindHolidayDay(data.holidays, data.month, day);
   cell.holidayColour = holiday != nullptr || column == kSunday;
-  // A Sunday holiday keeps its number colour but shows no name.
-  if (holiday != nullptr && column != kSunday && settings.kyujitu != 0) cell.holidayName = holiday->name;
+  if (holiday != nullptr && settings.kyujitu != 0 && ShowsHolidayNameIn(settings.choices, column))
+    cell.holidayName = holiday->name;
   auto index = static_cast<std::size_t>(day - 1);
   if (settings.kyureki != 0) cell.oldCalendar = data.labels[index].oldCalendar;
   if (settings.rokuyou != 0) cell.rokuyou = data.labels[index].rokuyou;
   if (settings.kantei != 0) cell.reading = data.readings[index].readingText;
-  if (settings.kao != 0) cell.facePicture = DayFaceBitmap(data.readings[index].faceKind);
+  if (settings.kao != 0 && !data.nameUncountable) cell.facePicture = DayFaceBitmap(data.readings[index].faceKind);
   return cell;
 }
 

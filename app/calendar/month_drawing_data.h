@@ -44,6 +44,7 @@ struct MonthDrawingData {
   std::vector<DayLabels> labels;      // entry d - 1 for day d
   std::vector<DayReading> readings;   // entry d - 1 for day d; empty readings without a person
   int engineRequests = 0;             // day readings asked of the engine in this drawing
+  bool nameUncountable = false;       // readings were asked, but the engine cannot count the name
 };
 
 // The full name the grid asks readings for: "%s %s" of the two parts.
@@ -51,12 +52,17 @@ std::string FullNameOf(std::string_view surname, std::string_view givenName);
 
 // Gathers a month. Readings are requested, day by day with the first-request flag on
 // day 1, only with an engine and a name other than the bare " "; otherwise every
-// reading is empty with face kind 0.
+// reading is empty with face kind 0. A name the engine cannot count gets empty readings
+// and is marked, so its cells draw no faces.
 MonthDrawingData GatherMonth(int year, int month, std::string_view surname, std::string_view givenName,
                              const DayReadingEngine* engine, const MonthSources& sources = DefaultMonthSources());
 
 // Bitmap of a day face: kind 1 -> 204, 2 -> 201, 4 -> 200, 5 -> 203, anything else 202.
 int DayFaceBitmap(int faceKind);
+
+// Whether a holiday falling in this weekday column is named: always under today's law,
+// never in the Sunday column under the fifteen-slot table.
+bool ShowsHolidayNameIn(const CalendarChoices& choices, int column);
 
 // What one day cell shows. Empty texts are not drawn; facePicture 0 draws no face.
 struct DayCellContent {
@@ -69,6 +75,8 @@ struct DayCellContent {
   std::string reading;
   int facePicture = 0;
 };
+// Faces follow "Kao", except for a name the engine cannot count: it has no day readings,
+// and a face would pretend one.
 DayCellContent DecideDayCell(const MonthDrawingData& data, const CalendarSettings& settings, int day, int column);
 
 }  // namespace nuvaro::calendar

@@ -83,6 +83,24 @@ std::string TitleWithoutMark(std::string_view title) {
   return std::string(title.substr(cut));
 }
 
+std::string DetailTitleLine(const DetailReading& reading) {
+  if (reading.title.empty()) return {};
+  const std::string join(detail_texts::kTitleJoin);
+  const std::string_view you(detail_texts::kTitleYou);
+  std::string rest = TitleWithoutMark(reading.title);
+  if (rest.starts_with(you) && rest.size() > you.size()) return reading.userName + join + rest.substr(you.size());
+  return WithoutFirstSpace(reading.userName) + join + rest;
+}
+
+std::string ComposedTitleLine(const std::vector<DetailRun>& runs) {
+  const std::string open = std::string(detail_texts::kTitleFrame) + " ";
+  const std::string close = " " + std::string(detail_texts::kTitleFrame);
+  if (runs.empty()) return {};
+  const std::string& text = runs.front().text;
+  if (text.size() < open.size() + close.size() || !text.starts_with(open) || !text.ends_with(close)) return {};
+  return text.substr(open.size(), text.size() - open.size() - close.size());
+}
+
 std::vector<DetailRun> ComposeDetailRuns(const DetailReading& reading, int baseSize) {
   std::vector<DetailRun> runs;
   auto add = [&runs](RunFace face, int size, bool bold, bool underline, std::string text) {
@@ -92,9 +110,7 @@ std::vector<DetailRun> ComposeDetailRuns(const DetailReading& reading, int baseS
   const std::string frame(detail_texts::kTitleFrame);
 
   if (!reading.title.empty()) {
-    add(RunFace::Gothic, baseSize + 2, true, false,
-        frame + " " + WithoutFirstSpace(reading.userName) + std::string(detail_texts::kTitleJoin) +
-            TitleWithoutMark(reading.title) + " " + frame);
+    add(RunFace::Gothic, baseSize + 2, true, false, frame + " " + DetailTitleLine(reading) + " " + frame);
   }
   if (!reading.explanation.empty()) add(RunFace::Mincho, baseSize, false, false, indent + reading.explanation);
   const std::string person = WithoutFirstSpace(reading.personName);

@@ -72,6 +72,15 @@ std::string WithoutFirstSpace(std::string_view name);
 // two-byte character takes the whole character, so the rest stays valid CP932.
 std::string TitleWithoutMark(std::string_view title);
 
+// The title line without its frame: the user's name (first space removed) + "さんの" +
+// the title without its mark. A title that speaks to the user ("あなたの…", the user's
+// own reading) gives up its "あなたの" to the name, which stands as the plate shows it:
+// "鈴木 一郎さんの姓名鑑定". Empty without a title.
+std::string DetailTitleLine(const DetailReading& reading);
+// The title line of composed runs (their first run without its "☆☆☆" frame), for a
+// printed document's title; empty when the runs have no title.
+std::string ComposedTitleLine(const std::vector<DetailRun>& runs);
+
 // The whole reading in runs: the title line, the explanation, the heading and text of
 // every item 1 to 7 with a caption, and the closing line.
 std::vector<DetailRun> ComposeDetailRuns(const DetailReading& reading, int baseSize = kDetailBaseSize);

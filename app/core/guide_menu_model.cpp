@@ -63,6 +63,8 @@ ReadingActivation ActivateReading(CFace& face, PluginHost& host, int command) {
   if (!host.IsEvent(command)) return activation;
   activation.kind = ReadingActivation::Kind::Activated;
   face.activeEvent = command;
+  // A chosen reading ends the user's own one: its texts, not those of group 6, follow.
+  face.mode = kModeNormal;
   std::vector<int> selected = host.SelectedPlugins(face);
   ::MenuForm menu{};
   for (int index : selected) host.MenuForm(menu, index);

@@ -40,7 +40,7 @@ struct ReadingActivation {
   enum class Kind {
     Navigator,   // 1000: start the navigator companion, nothing else
     NotReading,  // not a plug-in's event id: the framework handles it
-    Activated,   // activeEvent is set: show the bars and switch to the board
+    Activated,   // activeEvent is set, mode 0: show the bars and switch to the board
   };
   Kind kind = Kind::NotReading;
   std::string menuCaption;      // upper text of the menu bar

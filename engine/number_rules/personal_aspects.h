@@ -61,4 +61,19 @@ constexpr std::uint16_t PersonalAspectNumber(const Record& record, const Persona
   return static_cast<std::uint16_t>(SumNamed(record, aspect.sum));
 }
 
+// True when a reading is only its opening words, ending in "、" (CP932 81 41) with
+// nothing after them: for some numbers the engine holds no more than "…の外見は、".
+// Such a text is no reading to show; callers leave it out or mark it.
+constexpr bool IsOpeningOnlyReading(const char* cp932) {
+  if (cp932 == nullptr) return false;
+  const char* last = nullptr;  // the last character's first byte
+  for (const char* p = cp932; *p != '\0';) {
+    last = p;
+    const auto lead = static_cast<unsigned char>(*p);
+    const bool doubleByte = (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC);
+    p += doubleByte && p[1] != '\0' ? 2 : 1;
+  }
+  return last != nullptr && static_cast<unsigned char>(last[0]) == 0x81 && static_cast<unsigned char>(last[1]) == 0x41;
+}
+
 }  // namespace nuvaro

@@ -50,7 +50,7 @@ class LoadedEngine {
   GetPersonalFortuneFunction lookup_ = nullptr;
 };
 
-// One item's text: each non-empty reading, its note on the next line when it has one,
+// One item's text: each whole reading, its note on the next line when it has one,
 // readings one to a line.
 const char* ComposeItem(const LoadedEngine& engine, const SoulSums& sums, const SelfReadingItem& item) {
   std::array<const char*, 12> parts{};
@@ -58,7 +58,9 @@ const char* ComposeItem(const LoadedEngine& engine, const SoulSums& sums, const 
   for (std::int32_t code : item.aspects) {
     if (code == 0 || !engine.Found()) break;
     const LoadedEngine::Reading reading = engine.Ask(sums, code);
-    if (*reading.text == '\0') continue;
+    // An opening without its body (the look readings of 41 to 60) is no reading: leave
+    // it out, with its note, rather than show half a sentence.
+    if (*reading.text == '\0' || IsOpeningOnlyReading(reading.text)) continue;
     if (count > 0) parts[count++] = "\n";
     parts[count++] = reading.text;
     if (*reading.note != '\0') {

@@ -62,11 +62,25 @@ TEST(CalendarMonthTest, GridCellsFollowTheChoices) {
       {true, true, 2033, 12, 21, "", "旧暦2033年11月30日"},
       {true, false, 2033, 12, 21, "", nullptr},
       {true, true, 2033, 12, 22, "", "旧暦2033年閏11月朔日"},
+      // A Sunday holiday: today's law names it and its substitute day; the slot table
+      // has moved it to the Monday, and the Sunday cell names nothing.
+      {true, false, 2034, 1, 1, "元日", nullptr},
+      {true, false, 2034, 1, 2, "振替休日", nullptr},
+      {false, false, 2034, 1, 1, "", nullptr},
+      {false, false, 2034, 1, 2, "振替の休日", nullptr},
+      {true, false, 2019, 5, 5, "こどもの日", nullptr},
+      {true, false, 2019, 5, 6, "振替休日", nullptr},
+      {false, false, 2019, 5, 5, "", nullptr},
+      {false, false, 2019, 5, 6, "振替の休日", nullptr},
+      {false, false, 2003, 5, 4, "", nullptr},  // the May slot on a Sunday: coloured, not named
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << c.law << c.exact << " " << c.year << "-" << c.month << "-" << c.day);
     MonthDrawingData data = GatherMonth(c.year, c.month, "", "", nullptr, MonthSourcesFor({c.law, c.exact}));
-    DayCellContent cell = DecideDayCell(data, CalendarSettings{}, c.day, DayOfWeek(c.year, c.month, c.day));
+    CalendarSettings settings;
+    settings.choices = {c.law, c.exact};
+    DayCellContent cell = DecideDayCell(data, settings, c.day, DayOfWeek(c.year, c.month, c.day));
+    EXPECT_TRUE(cell.holidayColour || *c.holiday == '\0');
     EXPECT_EQ(Utf8(cell.holidayName), c.holiday);
     std::string series = Utf8(OldCalendarLabel(c.year, c.month, c.day));
     if (c.label != nullptr) {
@@ -89,18 +103,38 @@ TEST(CalendarChoicesTest, DefaultsRoundTripAndNonZeroMeansOn) {
 
   CalendarChoices missing = ReadCalendarChoices(ini);
   EXPECT_TRUE(missing.currentHolidayLaw);
-  EXPECT_FALSE(missing.exactLunar);
+  EXPECT_TRUE(missing.exactLunar);
 
-  ASSERT_TRUE(WriteCalendarChoices(ini, CalendarChoices{false, true}));
-  EXPECT_EQ(dir.Read("Calendar.ini"), "[Display]\nHolidayLaw=0\nExactLunar=1\n");
+  ASSERT_TRUE(WriteCalendarChoices(ini, CalendarChoices{false, false}));
+  EXPECT_EQ(dir.Read("Calendar.ini"), "[Display]\nHolidayLaw=0\nExactLunar=0\n");
   CalendarChoices read = ReadCalendarChoices(ini);
   EXPECT_FALSE(read.currentHolidayLaw);
-  EXPECT_TRUE(read.exactLunar);
+  EXPECT_FALSE(read.exactLunar);
 
   dir.Write("Calendar.ini", "[Display]\nHolidayLaw=7\nExactLunar=-1\n");
   read = ReadCalendarChoices(ini);
   EXPECT_TRUE(read.currentHolidayLaw);
   EXPECT_TRUE(read.exactLunar);
+}
+
+// The factory file the program ships holds the defaults, and with them the old
+// calendar is the almanacs' one: 2033 has no 閏7月, and 閏11月 starts on 2033-12-22.
+TEST(CalendarChoicesTest, FactorySettingsReckonTheOldCalendarFromTheSunAndMoon) {
+  CalendarSettings factory =
+      ReadCalendarSettingsFrom((nuvaro::testing::ProgramFolder::BuiltProgramFolder() / "Calendar.ior").string());
+  EXPECT_EQ(factory, CalendarSettings{});
+  MonthSources sources = MonthSourcesFor(factory.choices);
+  std::string firstLeapDay;
+  for (int month = 1; month <= 12; ++month) {
+    MonthDrawingData data = GatherMonth(2033, month, "", "", nullptr, sources);
+    for (int day = 1; day <= data.days; ++day) {
+      std::string label = Utf8(data.labels[static_cast<std::size_t>(day - 1)].oldCalendar);
+      EXPECT_EQ(label.find("閏 7月"), std::string::npos) << month << "-" << day;
+      if (firstLeapDay.empty() && label.find("閏") != std::string::npos)
+        firstLeapDay = std::to_string(month) + "-" + std::to_string(day) + " " + label;
+    }
+  }
+  EXPECT_EQ(firstLeapDay, "12-22 旧暦2033年閏11月朔日");
 }
 
 }  // namespace

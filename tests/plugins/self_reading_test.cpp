@@ -59,11 +59,14 @@ NuvaroData OwnPlateRecord(const SoulSums& sums) {
   return data;
 }
 
-// Readings joined one to a line, empty ones left out.
+// Readings joined one to a line, empty ones and bare openings ("…の外見は、" and its note)
+// left out.
 std::string Lines(const std::vector<std::string>& readings) {
+  const std::string opening = Sjis("外見は、");
   std::string text;
   for (const std::string& reading : readings) {
-    if (reading.empty()) continue;
+    std::string firstLine = reading.substr(0, reading.find('\n'));
+    if (reading.empty() || firstLine.ends_with(opening)) continue;
     if (!text.empty()) text += "\n";
     text += reading;
   }
@@ -146,7 +149,9 @@ TEST(SelfReading, DetailsAreTheEnginesPersonalReadingsOfTheUsersSums) {
   NuvaroData high4 = OwnPlateRecord(high);
   plugin.getNuvaroData(&high4);
   EXPECT_EQ(Text(high4.detailText[3]), "");
-  EXPECT_NE(Text(high4.detailText[0]), "");
+  // 人格 41 and 60 hold only the openings of their look readings: item 1 is 本性 alone.
+  EXPECT_EQ(Text(high4.detailText[0]), Utf8(engine.Reading(high.honsyou, 1)));
+  EXPECT_EQ(Text(high4.detailText[0]).find("外見"), std::string::npos);
 }
 
 // The seven texts of the longest readings and notes the engine holds fit the buffer.

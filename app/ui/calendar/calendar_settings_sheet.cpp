@@ -12,7 +12,7 @@
 #include "calendar/calendar_window_texts.h"
 #include "platform/core/message_sink.h"
 #include "platform/qt/text_conversion.h"
-#include "resources/artwork_catalog.h"
+#include "ui/calendar/month_grid_painter.h"
 #include "ui/controls/color_button.h"
 
 namespace nuvaro::ui {
@@ -65,6 +65,11 @@ constexpr int kPictureX = 110;
 constexpr int kPictureY = 40;
 constexpr int kPictureWidth = 229;
 constexpr int kPictureHeight = 170;
+// The sample drawn there: a month with a Sunday holiday and its substitute day, drawn at
+// twice the picture's size and scaled down, so its texts keep the grid's proportions.
+constexpr int kSampleYear = 2026;
+constexpr int kSampleMonth = 5;
+constexpr int kSampleScale = 2;
 constexpr int kColumnWidth = 94;
 constexpr int kColumnMargin = 8;
 constexpr int kRowStep = 40;
@@ -132,12 +137,18 @@ CPageCalendarColor::CPageCalendarColor(QWidget* parent) : QWidget(parent) {
     button->SetCustomText(Text(texts::kPaletteCustom));
     label->setBuddy(button);
     buttons_[i] = button;
+    // The sample follows a colour while it is being chosen and once it is chosen.
+    for (auto signal : {&CColorButton::selectionChanged, &CColorButton::selectionEnded,
+                        &CColorButton::selectionCancelled}) {
+      connect(button, signal, this, [this] { update(); });
+    }
   }
   setMinimumSize(kPictureX + kPictureWidth + 2 * kColumnMargin + kColumnWidth,
                  kColumnMargin + kLeftColumnButtons * kRowStep + kColumnMargin);
 }
 
 void CPageCalendarColor::Load(const CalendarSettings& settings) {
+  sample_ = settings;
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
     buttons_[i]->SetColour(static_cast<ColourRef>(settings.*kColourBoxes[i].field));
   }
@@ -159,12 +170,22 @@ CColorButton* CPageCalendarColor::Button(int id) const {
 
 void CPageCalendarColor::paintEvent(QPaintEvent* event) {
   QWidget::paintEvent(event);
-  if (const artwork::ArtworkEntry* entry = artwork::FindBitmap(186)) {
-    static const QPixmap picture = artwork::LoadDrawablePixmap(*entry);
-    QPainter painter(this);
-    painter.drawPixmap(QRect(kPictureX, kPictureY, kPictureWidth, kPictureHeight), picture);
-  }
+  // Where picture 186 would stand: a month drawn as the calendar draws it, in the
+  // colours the buttons show now.
+  MonthGridRequest request;
+  request.year = kSampleYear;
+  request.month = kSampleMonth;
+  request.settings = sample_;
+  Store(request.settings);
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.setClipRect(SampleRect());
+  painter.translate(SampleRect().topLeft());
+  painter.scale(1.0 / kSampleScale, 1.0 / kSampleScale);
+  DrawMonthGrid(painter, QRect(0, 0, kPictureWidth * kSampleScale, kPictureHeight * kSampleScale), request, 1);
 }
+
+QRect CPageCalendarColor::SampleRect() { return QRect(kPictureX, kPictureY, kPictureWidth, kPictureHeight); }
 
 CPropertySheetCalendar::CPropertySheetCalendar(const CalendarSettings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings) {

@@ -1,9 +1,10 @@
 // The calendar's settings sheet "カレンダーの詳細設定": the item page with five switches,
-// the colour page with eleven colour buttons around a picture of where each colour goes,
+// the colour page with eleven colour buttons around a sample month drawn in their colours,
 // OK and Cancel, and the extra button that asks to return to the factory settings.
 #pragma once
 
 #include <QDialog>
+#include <QRect>
 #include <QWidget>
 
 #include <array>
@@ -49,12 +50,15 @@ class CPageCalendarColor : public QWidget {
   void Store(calendar::CalendarSettings& settings) const;
   // The colour button of a control id (1044 to 1055), null for any other.
   CColorButton* Button(int id) const;
+  // Where the page draws its sample month, in the page's coordinates.
+  static QRect SampleRect();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   std::array<CColorButton*, 11> buttons_{};
+  calendar::CalendarSettings sample_;  // the switches and reckoning the sample is drawn with
 };
 
 class CPropertySheetCalendar : public QDialog {

@@ -1,6 +1,7 @@
 #include "ui/calendar/calendar_window.h"
 
 #include <QFontMetrics>
+#include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QThread>
@@ -8,6 +9,8 @@
 #include <QWheelEvent>
 
 #include "calendar/calendar_window_texts.h"
+#include "calendar/day_reading.h"
+#include "calendar/month_drawing_data.h"
 #include "core/core_texts.h"
 #include "core/engine_binding.h"
 #include "core/face.h"
@@ -89,7 +92,7 @@ CalendarWindow::PrintDialog CalendarWindow::SetPrintDialog(PrintDialog dialog) {
 
 CalendarWindow::CalendarWindow(const core::CFace& faces, std::optional<calendar::DayReadingEngine> engine,
                                QWidget* parent)
-    : QDialog(parent), faces_(faces), ini_(calendar::CalendarIniFile()) {
+    : QDialog(parent), faces_(faces), ini_(calendar::CalendarIniFile()), engine_(engine) {
   setWindowTitle(Text(texts::kWindowTitle));
   setFixedSize(DialogUnitsToPixelsX(kTemplateWidth), DialogUnitsToPixelsY(kTemplateHeight));
   QPalette background = palette();
@@ -117,6 +120,19 @@ CalendarWindow::CalendarWindow(const core::CFace& faces, std::optional<calendar:
   }
   titleLabel_->SetCommand(kCalendarNameCommand, this);
   titleLabel_->SetTipText(Text(texts::kNameTip));
+
+  // Where the title names the person: why a name the engine cannot count has no readings.
+  nameNote_ = new QLabel(Text(texts::kNameUncountable), this);
+  nameNote_->setGeometry(DialogRectToPixels(192, 8, 253, 14));
+  QFont noteFont(GothicFace());
+  noteFont.setPixelSize(11);
+  nameNote_->setFont(noteFont);
+  nameNote_->setWordWrap(false);
+  QPalette noteColours = nameNote_->palette();
+  noteColours.setColor(QPalette::WindowText, ToQColor(kTitleColour));
+  nameNote_->setPalette(noteColours);
+  nameNote_->setToolTip(Text(texts::kNameUncountableTip));
+  nameNote_->hide();
 
   yearMonthLabel_ = new CLinkLabel(this);
   yearMonthLabel_->setGeometry(DialogRectToPixels(7, 29, 72, 17));
@@ -176,6 +192,8 @@ void CalendarWindow::SetNames(const std::string& surname, const std::string& giv
   surname_ = surname;
   givenName_ = givenName;
   titleLabel_->setText(Text(CalendarTitleText(surname_, givenName_)));
+  const std::string fullName = calendar::FullNameOf(surname_, givenName_);
+  nameNote_->setVisible(engine_ && fullName != " " && !calendar::CanCountName(*engine_, fullName));
   grid_->SetNames(surname_, givenName_);
 }
 

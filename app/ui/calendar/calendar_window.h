@@ -15,6 +15,7 @@
 #include "calendar/day_reading.h"
 #include "platform/core/ini_file.h"
 
+class QLabel;
 class QPrinter;
 
 namespace nuvaro::core {
@@ -75,6 +76,8 @@ class CalendarWindow : public QDialog {
   CMonthGrid* Grid() const { return grid_; }
   CLinkLabel* TitleLabel() const { return titleLabel_; }
   CLinkLabel* YearMonthLabel() const { return yearMonthLabel_; }
+  // Beside the title: shown while the engine cannot count the name's strokes.
+  QLabel* NameNote() const { return nameNote_; }
   CHoverButton* Button(int id) const;
 
   static PrintDialog SetPrintDialog(PrintDialog dialog);
@@ -105,7 +108,9 @@ class CalendarWindow : public QDialog {
   calendar::CalendarSettings settings_;
   std::string surname_;
   std::string givenName_;
+  std::optional<calendar::DayReadingEngine> engine_;
   CLinkLabel* titleLabel_;
+  QLabel* nameNote_;
   CLinkLabel* yearMonthLabel_;
   CMonthGrid* grid_;
   std::vector<std::pair<int, CHoverButton*>> buttons_;

@@ -4,6 +4,8 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include "detail/detail_ui_texts.h"
 #include "platform/qt/text_conversion.h"
@@ -52,7 +54,8 @@ CContentsDialog::CContentsDialog(core::DetailReading reading, QWidget* parent)
     : QDialog(parent),
       reading_(std::move(reading)),
       title_(new CBandLabel(kTitleBandFrom, kTitleBandTo, this)),
-      explanation_(new QLabel(this)),
+      explanationArea_(new QScrollArea(this)),
+      explanation_(new QLabel),
       preview_(MakeDetailButton(Ui(detail_texts::kPreviewButton), this)),
       close_(MakeDetailButton(Ui(detail_texts::kCloseButton), this)),
       runItemDialog_(RunItemDialog),
@@ -71,14 +74,24 @@ CContentsDialog::CContentsDialog(core::DetailReading reading, QWidget* parent)
   title_->setText(Ui(reading_.title));
   title_->setVisible(!reading_.title.empty());
 
+  // The explanation on its panel; a text longer than the panel scrolls inside it.
   QFont explanationFont(RunFaceName(core::RunFace::Gothic));
   explanationFont.setPixelSize(kExplanationPixelHeight);
   explanation_->setFont(explanationFont);
   explanation_->setWordWrap(true);
   explanation_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   explanation_->setContentsMargins(kExplanationPadding, kExplanationPadding, kExplanationPadding, kExplanationPadding);
-  explanation_->setGeometry(kMargin, kExplanationTop, inner, kExplanationHeight);
   explanation_->setText(Ui(reading_.explanation));
+  explanation_->setAutoFillBackground(false);
+  explanationArea_->setFrameShape(QFrame::NoFrame);
+  explanationArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  explanationArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  explanationArea_->setWidgetResizable(true);
+  explanationArea_->setStyleSheet(QStringLiteral("QScrollArea { background: transparent; }"));
+  explanationArea_->viewport()->setAutoFillBackground(false);
+  explanationArea_->setWidget(explanation_);
+  explanationArea_->setGeometry(kMargin, kExplanationTop, inner, kExplanationHeight);
+  explanationArea_->setVisible(!reading_.explanation.empty());
   explanation_->setVisible(!reading_.explanation.empty());
 
   // Every line stays, even without a caption (it then shows the name alone and opens
@@ -89,17 +102,22 @@ CContentsDialog::CContentsDialog(core::DetailReading reading, QWidget* parent)
     picture->setPixmap(ItemLinePicture());
     picture->setGeometry(kMargin + kLineIndent, top, kPictureSize, kPictureSize);
     picture->setVisible(!reading_.Caption(k).empty());
-    auto* line = new CLinkLabel(Ui(reading_.personName + reading_.Caption(k)), this);
+    auto* line = new CLinkLabel(this);
     line->SetFaceName(RunFaceName(core::RunFace::Gothic));
     line->SetHeight(kLinePixelHeight);
     line->SetBold(true);
-    // A line without a caption stays (it opens an empty item) but steps back.
-    line->SetTextColour(reading_.Caption(k).empty() ? kEmptyLineColour : kItemLineColour);
-    line->SetHoverColour(kItemLineHoverColour);
-    line->SetCommand(kItemLineBaseId + k);
-    line->setCursor(LinkCursor());
     const int lineLeft = kMargin + kLineIndent + kPictureSize + 10;
     line->setGeometry(lineLeft, top, width() - kMargin - lineLeft, kPictureSize);
+    SetElidedText(line, Ui(reading_.personName + reading_.Caption(k)));
+    // A line without a caption has no item to open: it stays, stepped back, and is no
+    // link (no hover colour, no hand, no command).
+    const bool hasItem = !reading_.Caption(k).empty();
+    line->SetTextColour(hasItem ? kItemLineColour : kEmptyLineColour);
+    line->SetHoverColour(kItemLineHoverColour);
+    if (hasItem) {
+      line->SetCommand(kItemLineBaseId + k);
+      line->setCursor(LinkCursor());
+    }
     pictures_[static_cast<std::size_t>(k - 1)] = picture;
     lines_[static_cast<std::size_t>(k - 1)] = line;
   }
@@ -164,7 +182,7 @@ void CContentsDialog::paintEvent(QPaintEvent* event) {
     painter.setPen(QPen(kPanelBorder, 1));
     painter.drawPath(path);
   };
-  if (!explanation_->isHidden()) panel(explanation_->geometry());
+  if (!explanationArea_->isHidden()) panel(explanationArea_->geometry());
   const QRect firstLine = lines_.front()->geometry();
   const QRect lastLine = lines_.back()->geometry();
   panel(QRect(kMargin, firstLine.top() - 8, width() - 2 * kMargin, lastLine.bottom() - firstLine.top() + 17));

@@ -2,7 +2,8 @@
 // detail reading. The title band (hidden without a title), the explanation (hidden
 // without one), seven item lines "person name + caption k" with picture 177 beside each
 // (the picture hidden when the caption is empty), "印刷画面" for the print preview and
-// "閉じる". Choosing line k opens the item dialog at item k.
+// "閉じる". Choosing line k opens the item dialog at item k; a line without a caption
+// leads nowhere. A line too long for the dialog ends with "…".
 #pragma once
 
 #include <QDialog>
@@ -13,6 +14,7 @@
 #include "core/detail_composition.h"
 
 class QLabel;
+class QScrollArea;
 
 namespace nuvaro::ui {
 
@@ -46,6 +48,8 @@ class CContentsDialog : public QDialog {
   const core::DetailReading& Reading() const { return reading_; }
   CBandLabel* TitleLabel() const { return title_; }
   QLabel* Explanation() const { return explanation_; }
+  // The panel the explanation scrolls in when it is longer than the panel.
+  QScrollArea* ExplanationArea() const { return explanationArea_; }
   // Line and picture k (1 to 7); nullptr outside.
   CLinkLabel* ItemLine(int k) const;
   QLabel* ItemPicture(int k) const;
@@ -59,6 +63,7 @@ class CContentsDialog : public QDialog {
  private:
   core::DetailReading reading_;
   CBandLabel* title_;
+  QScrollArea* explanationArea_;
   QLabel* explanation_;
   std::array<CLinkLabel*, core::kDetailItemsListed> lines_{};
   std::array<QLabel*, core::kDetailItemsListed> pictures_{};

@@ -62,7 +62,11 @@ QRect PrintAreaPixels(const QPrinter& printer) {
 
 PrintOutcome PrintDetailRuns(QPrinter& printer, const std::vector<core::DetailRun>& runs, QWidget* messageParent) {
   printer.setFullPage(true);  // the painter's origin is the paper's corner; margins are ours
-  printer.setDocName(platform::QStringFromCp932(detail_texts::kPrintJobName));
+  // A printer's queue shows the job by its name; a PDF keeps the name as its document
+  // title, and there the reading's own title is what a reader looks for.
+  const std::string title = core::ComposedTitleLine(runs);
+  const bool toPdf = printer.outputFormat() == QPrinter::PdfFormat;
+  printer.setDocName(platform::QStringFromCp932(toPdf && !title.empty() ? title : std::string(detail_texts::kPrintJobName)));
   const QRect area = PrintAreaPixels(printer);
 
   // The text is laid out with the printer's own metrics into pages of the print area.

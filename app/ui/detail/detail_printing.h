@@ -30,7 +30,8 @@ enum class PrintOutcome {
 PrintArea PrinterPrintArea(const QPrinter& printer);
 QRect PrintAreaPixels(const QPrinter& printer);
 
-// Prints the runs on the printer as it is set up (no dialog), as the job "プレート印刷中".
+// Prints the runs on the printer as it is set up (no dialog), as the job "プレート印刷中"
+// (into a PDF file: under the reading's title line).
 // The failures show their message (through the platform's message boxes, over
 // messageParent) and are answered.
 PrintOutcome PrintDetailRuns(QPrinter& printer, const std::vector<core::DetailRun>& runs,

@@ -2,6 +2,9 @@
 
 #include <array>
 
+#include <QFontMetrics>
+#include <QLabel>
+
 #include "resources/artwork_catalog.h"
 #include "ui/controls/hover_button.h"
 
@@ -40,6 +43,15 @@ QPixmap ItemBackground(int item) {
 QCursor LinkCursor() {
   const artwork::ArtworkEntry* entry = artwork::FindCursor(kHandCursor);
   return entry != nullptr ? artwork::LoadArtworkCursor(*entry) : QCursor(Qt::PointingHandCursor);
+}
+
+void SetElidedText(QLabel* label, const QString& text) {
+  // The label's own margins and indent take their share of the width first.
+  const int indent = label->indent() > 0 ? label->indent() : 0;
+  const int width = label->contentsRect().width() - indent - 2 * label->margin();
+  const QString shown = QFontMetrics(label->font()).elidedText(text, Qt::ElideRight, width);
+  label->setText(shown);
+  label->setToolTip(shown == text ? QString() : text);
 }
 
 }  // namespace nuvaro::ui

@@ -7,6 +7,8 @@
 #include <QPixmap>
 #include <QString>
 
+class QLabel;
+
 namespace nuvaro::ui {
 
 class CHoverButton;
@@ -33,5 +35,8 @@ QPixmap ItemArrowPicture(bool previous);
 QPixmap ItemBackground(int item);
 // Cursor 225, the hand over links.
 QCursor LinkCursor();
+// Sets a one-line label's text, ending it with "…" when it is wider than the label
+// (the full text then becomes its tool tip). Call once the label has its font and size.
+void SetElidedText(QLabel* label, const QString& text);
 
 }  // namespace nuvaro::ui

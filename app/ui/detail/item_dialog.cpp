@@ -124,7 +124,7 @@ void CItemDialog::ShowItem(int k) {
   if (k < 1 || k > core::kDetailItemsPaged) return;
   item_ = k;
   background_ = ItemBackground(k);
-  label_->setText(Ui(std::string(core::detail_texts::kLabelMark) + reading_.personName + reading_.Caption(k)));
+  SetElidedText(label_, Ui(std::string(core::detail_texts::kLabelMark) + reading_.personName + reading_.Caption(k)));
   label_->show();
 
   text_->clear();
@@ -134,10 +134,10 @@ void CItemDialog::ShowItem(int k) {
   text_->moveCursor(QTextCursor::Start);
 
   const core::ItemNeighbours neighbours = core::NeighboursOf(reading_, k);
-  previous_->setText(LineText(k - 1));
+  SetElidedText(previous_, LineText(k - 1));
   previous_->setVisible(neighbours.previous);
   previousArrow_->setVisible(neighbours.previous);
-  next_->setText(LineText(k + 1));
+  SetElidedText(next_, LineText(k + 1));
   next_->setVisible(neighbours.next);
   nextArrow_->setVisible(neighbours.next);
   update();

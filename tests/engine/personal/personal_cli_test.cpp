@@ -75,8 +75,29 @@ TEST(ReadingCommand, AsksEachAspectWithItsSum) {
   EXPECT_EQ(high.status, 0);
   EXPECT_EQ(high.out.rfind("{\"result\":1,\"readings\":[{\"aspect\":1,\"title\":\"本性\",\"number\":144,", 0), 0u);
   int blanks = 0;
-  for (std::size_t p = 0; (p = high.out.find(",\"text\":\"\",\"note\":\"\"}", p)) != std::string::npos; ++p) ++blanks;
+  for (std::size_t p = 0; (p = high.out.find(",\"text\":\"\",\"note\":\"\",\"fragment\":false}", p)) != std::string::npos; ++p)
+    ++blanks;
   EXPECT_EQ(blanks, 11) << high.out;
+}
+
+// 鬱鬱 藤藤 (29 and 18 strokes): both 人格 sums are 47, whose look readings the engine
+// holds only as their opening words; those two, and only those, are marked.
+TEST(ReadingCommand, MarksAReadingThatIsOnlyItsOpening) {
+  auto count = [](const std::string& text, const std::string& what) {
+    int n = 0;
+    for (std::size_t p = 0; (p = text.find(what, p)) != std::string::npos; ++p) ++n;
+    return n;
+  };
+  CliRun whole = Cli("reading 山田 太郎");
+  EXPECT_EQ(count(whole.out, "\"fragment\":false}"), 11) << whole.out;
+  CliRun opening = Cli("reading 鬱鬱 藤藤");
+  EXPECT_EQ(opening.status, 0);
+  EXPECT_NE(opening.out.find("{\"aspect\":5,\"title\":\"人格Ａ\",\"number\":47,\"text\":\"３０代位までのあなたの外見は、\""),
+            std::string::npos)
+      << opening.out;
+  EXPECT_NE(opening.out.find("\"text\":\"３０代以後のあなたの外見は、\""), std::string::npos);
+  EXPECT_EQ(count(opening.out, "\"fragment\":true}"), 2) << opening.out;
+  EXPECT_EQ(count(opening.out, "\"fragment\":false}"), 9);
 }
 
 }  // namespace

@@ -8,11 +8,10 @@
 #include <map>
 #include <memory>
 
+#include "calendar/calendar_month.h"
 #include "calendar/civil_date.h"
 #include "calendar/current_holidays.h"
 #include "calendar/month_drawing_data.h"
-#include "calendar/old_calendar_label.h"
-#include "calendar/rokuyou.h"
 #include "program_folder.h"
 #include "test_text.h"
 
@@ -81,10 +80,13 @@ class CalendarExportTest : public QObject {
     QString text = PdfText(Pdf("month.pdf"));
     QVERIFY(text.contains(QString::fromUtf8("2003年8月●山田太郎さんの運勢カレンダー")));
     // Every day's old-calendar label, and each rokuyou name as often as the month has it.
+    // The labels of the default reckoning (the old calendar from the sun and the moon).
+    const calendar::CalendarMonth month = calendar::BuildCalendarMonth(2003, 8, calendar::CalendarChoices{});
     std::map<QString, int> rokuyou;
     for (int day = 1; day <= 31; ++day) {
-      QVERIFY2(text.contains(Text(calendar::OldCalendarLabel(2003, 8, day))), qPrintable(QString::number(day)));
-      ++rokuyou[Text(calendar::RokuyouLabel(2003, 8, day))];
+      const calendar::CalendarDay& cell = month.days[static_cast<std::size_t>(day - 1)];
+      QVERIFY2(text.contains(Text(cell.oldCalendar)), qPrintable(QString::number(day)));
+      ++rokuyou[Text(cell.rokuyou)];
     }
     QCOMPARE(rokuyou.size(), std::size_t(6));
     for (const auto& [name, count] : rokuyou) QCOMPARE(text.count(name), count);
@@ -96,8 +98,8 @@ class CalendarExportTest : public QObject {
     QVERIFY2(run.status == 0, qPrintable(run.errors));
     QVERIFY(Tool(QStringLiteral("pdfinfo"), {Pdf("year.pdf")}).contains(QRegularExpression("Pages:\\s+12\\n")));
     QString text = PdfText(Pdf("year.pdf"));
-    for (const calendar::HolidayDay& holiday : calendar::CurrentLawHolidays(2006)) {  // the default law
-      if (calendar::DayOfWeek(2006, holiday.month, holiday.day) == calendar::kSunday) continue;  // no name on Sundays
+    // The default law names every holiday, 元日 on its Sunday and 振替休日 the day after included.
+    for (const calendar::HolidayDay& holiday : calendar::CurrentLawHolidays(2006)) {
       QVERIFY2(text.contains(Text(holiday.name)), qPrintable(Text(holiday.name)));
     }
   }

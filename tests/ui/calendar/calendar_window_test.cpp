@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
+#include <QLabel>
 
 #include <cstdlib>
 #include <functional>
@@ -321,7 +322,7 @@ class CalendarWindowTest : public QObject {
       return day != nullptr && Utf8(day->name) == "山の日";
     };
     QVERIFY(mountainDay());
-    bool presetLaw = false, presetExact = true;
+    bool presetLaw = false, presetExact = false;
     WhenModal([&](QWidget* modal) {
       auto* page = qobject_cast<CPropertySheetCalendar*>(modal)->ItemPage();
       presetLaw = page->HolidayLawBox()->isChecked();
@@ -331,23 +332,23 @@ class CalendarWindowTest : public QObject {
     });
     window->EditCalendarSettings();
     QVERIFY(presetLaw);
-    QVERIFY(!presetExact);
+    QVERIFY(presetExact);
     QVERIFY(!folder_->Exists("Calendar.ini"));
     QVERIFY(mountainDay());
 
     WhenModal([](QWidget* modal) {
       auto* page = qobject_cast<CPropertySheetCalendar*>(modal)->ItemPage();
       page->HolidayLawBox()->setChecked(false);
-      page->ExactLunarBox()->setChecked(true);
+      page->ExactLunarBox()->setChecked(false);
       static_cast<QDialog*>(modal)->accept();
     });
     window->EditCalendarSettings();
     std::string file = folder_->Read("Calendar.ini");
-    QVERIFY2(file.find("Rokuyou=1\nHolidayLaw=0\nExactLunar=1\n[Color]") != std::string::npos, file.c_str());
+    QVERIFY2(file.find("Rokuyou=1\nHolidayLaw=0\nExactLunar=0\n[Color]") != std::string::npos, file.c_str());
     QVERIFY(!mountainDay());
 
     auto next = OpenWindow();
-    QCOMPARE(next->Grid()->Settings().choices, (calendar::CalendarChoices{false, true}));
+    QCOMPARE(next->Grid()->Settings().choices, (calendar::CalendarChoices{false, false}));
     WhenModal([&](QWidget* modal) {
       auto* page = qobject_cast<CPropertySheetCalendar*>(modal)->ItemPage();
       presetLaw = page->HolidayLawBox()->isChecked();
@@ -356,7 +357,7 @@ class CalendarWindowTest : public QObject {
     });
     next->EditCalendarSettings();
     QVERIFY(!presetLaw);
-    QVERIFY(presetExact);
+    QVERIFY(!presetExact);
   }
 
   void resetAsksAndCopiesTheFactoryFile() {
@@ -384,7 +385,44 @@ class CalendarWindowTest : public QObject {
     QCOMPARE(window->Grid()->Settings().kyureki, 0);
     QCOMPARE(window->Grid()->Settings().data, 255);
     QCOMPARE(window->Grid()->Settings().rokuyou, 1);  // the page's edit was discarded
-    QCOMPARE(window->Grid()->Settings().choices, calendar::CalendarChoices{});
+    QCOMPARE(window->Grid()->Settings().choices, (calendar::CalendarChoices{true, false}));
+  }
+
+  // The colour page's sample month is drawn in the colours the buttons show now.
+  void colourSampleFollowsTheButtons() {
+    CPropertySheetCalendar sheet(calendar::CalendarSettings{});
+    sheet.Tabs()->setCurrentWidget(sheet.ColorPage());
+    sheet.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&sheet));
+    const QRect sample = CPageCalendarColor::SampleRect();
+    auto count = [&](std::uint32_t colour) { return CountColour(sheet.ColorPage()->grab().toImage(), sample, Rgb(colour)); };
+    const int area = sample.width() * sample.height();
+    QVERIFY(count(0xFFFFFF) > area / 2);
+    QCOMPARE(count(0x00C000), 0);
+    sheet.ColorPage()->Button(1044)->SetColour(0x00C000);  // 背景
+    QVERIFY(count(0x00C000) > area / 2);
+    QVERIFY(count(0xFFFFFF) < area / 10);
+  }
+
+  // A name the engine cannot count: the window says so beside the title, and the days
+  // have neither readings nor faces; a countable name draws both and no note.
+  void aNameTheEngineCannotCountIsSaidAndDrawsNoFaces() {
+    for (const char* member : {"ヴォーン ケイ,男,30", "山田 花子,女,30"}) {
+      const bool countable = std::string(member).starts_with("山田");
+      faces_.SetSelf(Sjis(member));
+      auto window = OpenWindow();
+      window->ShowMonth(2026, 5);
+      window->Grid()->RenderImage();
+      const calendar::MonthDrawingData& data = window->Grid()->LastDrawing().data;
+      QCOMPARE(data.nameUncountable, !countable);
+      QCOMPARE(!window->NameNote()->isHidden(), !countable);
+      // The whole note fits beside the title.
+      QVERIFY(window->NameNote()->fontMetrics().horizontalAdvance(window->NameNote()->text()) <=
+              window->NameNote()->contentsRect().width());
+      const calendar::DayCellContent cell = calendar::DecideDayCell(data, window->Settings(), 1, 5);
+      QCOMPARE(cell.facePicture != 0, countable);
+      QCOMPARE(cell.reading.empty(), !countable);
+    }
   }
 
   void resetSheetButtonSitsBesideOk() {
@@ -466,7 +504,9 @@ class CalendarWindowTest : public QObject {
     QString text = PdfText(pdf);
     QVERIFY2(text.contains(QString::fromUtf8("2006年1月")), qPrintable(text));
     QVERIFY(text.contains(QString::fromUtf8("●山田花子さんの運勢カレンダー")));
-    QVERIFY(text.contains(QString::fromUtf8("振替休日")));  // the current law by default
+    // The current law by default: 元日 on its Sunday, 振替休日 on the Monday after it.
+    QVERIFY(text.contains(QString::fromUtf8("元日")));
+    QVERIFY(text.contains(QString::fromUtf8("振替休日")));
     QVERIFY(text.contains(QString::fromUtf8("成人の日")));
     QVERIFY(text.contains(QString::fromStdString(Utf8(calendar::OldCalendarLabel(2006, 1, 29))).remove(QLatin1Char(' '))));
 

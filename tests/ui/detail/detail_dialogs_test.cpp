@@ -4,6 +4,8 @@
 // and the board's name-plate click inside the whole program.
 #include <QApplication>
 #include <QComboBox>
+#include <QEnterEvent>
+#include <QScrollArea>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QScreen>
@@ -177,13 +179,50 @@ class DetailDialogsTest : public QObject {
     QTest::mouseClick(dialog.ItemLine(2), Qt::LeftButton);
     QTRY_COMPARE(opened, std::vector<int>{2});
     QVERIFY2(dialog.isVisible(), "back from the item: the contents stay");
-    QTest::mouseClick(dialog.ItemLine(3), Qt::LeftButton);  // no caption: an empty item
-    QTRY_COMPARE(opened, (std::vector<int>{2, 3}));
+    // No caption: the line leads nowhere and does not light up under the mouse.
+    QTest::mouseClick(dialog.ItemLine(3), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QCOMPARE(opened, std::vector<int>{2});
+    for (int k : {2, 3}) {
+      QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), dialog.ItemLine(k)->mapToGlobal(QPointF(5, 5)));
+      QApplication::sendEvent(dialog.ItemLine(k), &enter);
+      QCOMPARE(dialog.ItemLine(k)->IsHovering(), k == 2);
+    }
     QTest::mouseClick(dialog.PreviewButton(), Qt::LeftButton);
     QCOMPARE(previewed, core::ComposeDetailRuns(reading));
     answer = CItemDialog::kCloseAll;
     QTest::mouseClick(dialog.ItemLine(1), Qt::LeftButton);
     QTRY_VERIFY(!dialog.isVisible());
+  }
+
+  // A name and caption too long for their line end with "…" (the whole text in the tip);
+  // an explanation longer than its panel scrolls there.
+  void LongTextsEndWithAnEllipsisOrScroll() {
+    core::DetailReading reading;
+    reading.userName = reading.personName = Sjis("長谷川長谷川長谷川 寿限無寿限無寿限無寿限");
+    reading.title = Sjis("●あなたの姓名鑑定");
+    // The longest name a face keeps (39 bytes) with the lovers' reading's first caption.
+    reading.captions[0] = Sjis("さんは、あなたに対してどんな想い・願いを持っているの？");
+    reading.captions[1] = reading.captions[0];
+    std::string explanation;
+    for (int i = 0; i < 12; ++i) explanation += Sjis("姓名の画数から、あなたの隠れた性格や運勢を読み解きます。");
+    reading.explanation = explanation;
+    const QString full = Ui(reading.personName + reading.captions[0]);
+
+    CContentsDialog contents(reading);
+    contents.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&contents));
+    QVERIFY2(contents.ItemLine(1)->text().endsWith(QChar(0x2026)), qPrintable(contents.ItemLine(1)->text()));
+    QCOMPARE(contents.ItemLine(1)->toolTip(), full);
+    QVERIFY(contents.ItemLine(1)->fontMetrics().horizontalAdvance(contents.ItemLine(1)->text()) <=
+            contents.ItemLine(1)->width());
+    QVERIFY(contents.ExplanationArea()->verticalScrollBar()->maximum() > 0);
+    QCOMPARE(contents.Explanation()->text(), Ui(explanation));
+
+    CItemDialog item(reading, 1);
+    QVERIFY(item.ItemLabel()->text().endsWith(QChar(0x2026)));
+    QCOMPARE(item.ItemLabel()->toolTip(), QStringLiteral("●") + full);
+    QVERIFY(item.NextLine()->text().endsWith(QChar(0x2026)));
   }
 
   // Items 1 to 5 each with their label, text and background; the previous and next lines
@@ -201,7 +240,10 @@ class DetailDialogsTest : public QObject {
       const core::DetailReading reading = Read(step.plugin);
       CItemDialog dialog(reading, step.k);
       QCOMPARE(dialog.CurrentItem(), step.k);
-      QCOMPARE(dialog.ItemLabel()->text(), Ui(Sjis("●林 花子") + reading.Caption(step.k)));
+      // Shown whole, or ending with "…" and whole in its tip.
+      const QString label = Ui(Sjis("●林 花子") + reading.Caption(step.k));
+      QCOMPARE(dialog.ItemLabel()->toolTip().isEmpty() ? dialog.ItemLabel()->text() : dialog.ItemLabel()->toolTip(),
+               label);
       QCOMPARE(dialog.TextArea()->toPlainText(), Ui(reading.Detail(step.k)));
       QVERIFY(dialog.TextArea()->isReadOnly());
       QCOMPARE(dialog.Background().toImage(), ItemBackground(step.k).toImage());

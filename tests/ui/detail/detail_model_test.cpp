@@ -125,6 +125,30 @@ TEST(DetailTextRules, TitleWithoutMarkAndNameWithoutSpace) {
   for (const auto& [name, joined] : names) EXPECT_EQ(Utf8(core::WithoutFirstSpace(Sjis(name))), joined) << name;
 }
 
+// The title line names the user once: a title that speaks to the user ("あなたの…", the
+// own reading) gives way to the name as the plate shows it. The composed runs give the
+// same line back for a document title.
+TEST(DetailTextRules, TitleLineNamesTheUserOnce) {
+  struct Case {
+    const char* title;
+    const char* line;
+  } cases[] = {
+      {"●あなたの姓名鑑定", "鈴木 一郎さんの姓名鑑定"},
+      {"●恋人の相性編", "鈴木一郎さんの恋人の相性編"},
+      {"●あなたの", "鈴木一郎さんのあなたの"},  // nothing after it to keep
+      {"", ""},
+  };
+  for (const Case& c : cases) {
+    DetailReading reading;
+    reading.userName = Sjis("鈴木 一郎");
+    reading.personName = Sjis("林 花子");
+    reading.title = Sjis(c.title);
+    reading.captions[0] = Sjis("さんの本性");
+    EXPECT_EQ(Utf8(core::DetailTitleLine(reading)), c.line) << c.title;
+    EXPECT_EQ(Utf8(core::ComposedTitleLine(core::ComposeDetailRuns(reading))), c.line) << c.title;
+  }
+}
+
 // A name the engine cannot count never shows a table's title row as a reading: every
 // item with a caption says why there is none.
 TEST_F(DetailModelTest, UnreadableNamesGetANoteInsteadOfAReading) {

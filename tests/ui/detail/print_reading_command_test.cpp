@@ -115,7 +115,7 @@ class PrintReadingCommandTest : public QObject {
       expected += QStringLiteral("Aurelin・ヌヴァロ君");
       QCOMPARE(items, plugin.startsWith(QStringLiteral("Match")) ? 2 : 5);
       QCOMPARE(testing::Squeezed(testing::PdfText(pdf)), testing::Squeezed(expected));
-      QCOMPARE(testing::PdfTitle(pdf), QStringLiteral("プレート印刷中"));
+      QCOMPARE(testing::PdfTitle(pdf), QStringLiteral("山田太郎さんの") + QString::fromUtf8(c.titleRest));
 
       const testing::PdfLayout layout = testing::PdfWords(pdf);
       QCOMPARE(layout.pageWidth, 595.0);
@@ -126,6 +126,20 @@ class PrintReadingCommandTest : public QObject {
       }
       QVERIFY(qAbs(layout.words.front().xMin - 54) < 1 && qAbs(layout.words.front().yMin - 72) < 1);
     }
+  }
+
+  // The own reading names the user once, as the plate shows the name, in the printed
+  // title line and in the PDF's title.
+  void OwnReadingTitlesItselfByTheUsersName() {
+    folder_->CopyBuiltPlugin("SelfReading.nvr", "SelfReading.nvr");
+    const QString pdf = out_.filePath(QStringLiteral("own.pdf"));
+    const Run run = Start("Nuvaro", {QStringLiteral("--print-reading"), QStringLiteral("SelfReading"),
+                                     QStringLiteral("--self"), QStringLiteral("鈴木 一郎,男,30"),
+                                     QStringLiteral("--output"), pdf});
+    QVERIFY2(run.status == 0, qPrintable(run.errors));
+    QVERIFY2(testing::Squeezed(testing::PdfText(pdf)).startsWith(QStringLiteral("☆☆☆鈴木一郎さんの姓名鑑定☆☆☆")),
+             qPrintable(testing::PdfText(pdf)));
+    QCOMPARE(testing::PdfTitle(pdf), QStringLiteral("鈴木 一郎さんの姓名鑑定"));
   }
 
   // A page 2 inches wide loses its side margins and keeps the top one.

@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "board/board_commands.h"
 #include "board/nuvaro_scroll_view.h"
 #include "core/application_core.h"
 #include "members/entry_toolbar.h"
@@ -30,6 +31,8 @@
 #include "ui/calendar/calendar_window.h"
 #include "ui/controls/hover_button.h"
 #include "ui/controls/link_label.h"
+#include "ui/detail/band_label.h"
+#include "ui/detail/contents_dialog.h"
 #include "ui/fonts/font_substitutions.h"
 #include "ui/frame/brand_menu_toolbar.h"
 #include "ui/frame/frame_commands.h"
@@ -67,9 +70,11 @@ struct FrameBench {
   std::unique_ptr<CMainFrame> frame;
   int versionDialogs = 0;
 
-  FrameBench() {
+  // withOwnReading: the own-reading plug-in beside the delivered four.
+  explicit FrameBench(bool withOwnReading = false) {
     folder.CopyEngine();
     folder.CopyDeliveredPlugins();
+    if (withOwnReading) folder.CopyBuiltPlugin("SelfReading.nvr", "SelfReading.nvr");
     folder.InstallFakeCompanion("NuvaroHelp");
     folder.InstallFakeCompanion("NuvaroNavi");
     core = std::make_unique<core::ApplicationCore>();
@@ -202,6 +207,37 @@ class MainFrameTest : public QObject {
     QCOMPARE(frame.MenuBar()->UpperText(), title);
     QCOMPARE(frame.MenuBar()->LowerText(), lowerText);
     QCOMPARE(frame.BoardToolbar()->Button(kCommandPercentage)->text(), percentageCaption);
+  }
+
+  // The user's own reading (mode 6) lasts until a reading is chosen again: the chosen
+  // reading's titles, its percentage button and its balloons follow, not the own one's.
+  void aReadingChosenAfterTheOwnPlateIsThatReading() {
+    FrameBench bench(true);
+    QVERIFY(bench.Show());
+    bench.ChooseReading(2);  // 恋人の相性編 (the own reading, third by file name, takes id 3)
+    bench.PutTwoPeopleOnTheBoard();
+    QString ownTitle;
+    std::function<void()> closeOwnReading = [&] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (modal == nullptr) {
+        QTimer::singleShot(10, closeOwnReading);
+        return;
+      }
+      ownTitle = bench.frame->findChild<CContentsDialog*>()->TitleLabel()->text();
+      static_cast<QDialog*>(modal)->reject();
+    };
+    QTimer::singleShot(0, closeOwnReading);
+    auto* board = qobject_cast<CNuvaroScrollView*>(bench.frame->View("CNuvaroScrollView"));
+    QVERIFY(board->HandleCommand(NamePlateCommand(0)));
+    QCOMPARE(ownTitle, U("●あなたの姓名鑑定"));
+    QCOMPARE(bench.Face().mode, 6);
+
+    QTest::mouseClick(bench.frame->BoardToolbar()->Button(kCommandMenu), Qt::LeftButton);
+    bench.ChooseReading(2);
+    QCOMPARE(bench.Face().mode, 0);
+    QCOMPARE(bench.frame->windowTitle(), U("恋人の相性編"));
+    QCOMPARE(bench.frame->MenuBar()->UpperText(), U("恋人の相性編"));
+    QCOMPARE(bench.frame->BoardToolbar()->Button(kCommandPercentage)->text(), U("愛情度"));
   }
 
   void theBoardMeetsItsFinalSizeWhenFirstShown() {

@@ -1,6 +1,7 @@
 // reading SURNAME GIVEN: a person's eleven personal readings, asked as a caller asks
 // them: CalculateSoul on the name, then one query per aspect in code order with the sum
-// that the aspect takes, text and note preset to the empty text.
+// that the aspect takes, text and note preset to the empty text. "fragment" marks a text
+// that is only a reading's opening words.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -37,7 +38,8 @@ CommandResult RunReading(const std::vector<std::string>& args, CommandSession&) 
                       .Set("title", Json::String(aspect.title))
                       .Set("number", Json::Int(query.number))
                       .Set("text", std::move(*text))
-                      .Set("note", std::move(*note)));
+                      .Set("note", std::move(*note))
+                      .Set("fragment", Json::Bool(IsOpeningOnlyReading(query.text))));
   }
   return CommandResult::Ok(Json::Object().Set("result", Json::Int(result)).Set("readings", std::move(readings)));
 }
