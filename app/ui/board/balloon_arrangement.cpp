@@ -34,7 +34,7 @@ constexpr int kTipMargin = 8;
 constexpr int kTipReach = 20;
 // Candidates kept per balloon, cheapest first, and the search's budget of tries.
 constexpr std::size_t kCandidatesPerBalloon = 240;
-constexpr long kSearchBudget = 1000;
+constexpr long kSearchBudget = 2500;
 
 int ClockDistance(int a, int b) {
   const int d = std::abs(a - b) % 12;
