@@ -91,7 +91,6 @@ TEST(JapaneseLineBreaks, EveryBalloonTextOfThePlugInsReadsWell) {
     const int perLine = static_cast<int>(text.size()) > 80 ? 26 : 16;
     const std::vector<std::string> lines = Utf8Lines(BreakJapaneseLinesByBytes(text, perLine));
     const std::string shown = ::testing::PrintToString(lines);
-    if (getenv("SHOW_LINES")) { for (auto& l : lines) printf("%s / ", l.c_str()); printf("\n"); }
     std::string joined;
     for (std::size_t i = 0; i < lines.size(); ++i) {
       EXPECT_LE(Sjis(lines[i]).size(), static_cast<std::size_t>(perLine)) << shown;

@@ -91,6 +91,8 @@ int main(int argc, char** argv) {
   CNuvaroScrollView* board = frame->Board();
   core::CNuvaroDoc& document = app.Core().Document();
 
+  for (const auto& step : CNuvaroScrollView::BalloonFontSteps())
+    std::fprintf(stderr, "balloon font %d px: space %d x %d\n", step.pixelSize, step.spaceWidth, step.spaceHeight);
   int failures = 0;
   const QSize defaultSize = frame->size();
   const QSize smallest = frame->minimumSizeHint().expandedTo(frame->minimumSize());
