@@ -109,7 +109,9 @@ TEST(JapaneseLineBreaks, EveryBalloonTextOfThePlugInsReadsWell) {
     }
     EXPECT_EQ(joined, Utf8(text));
     // The last line holds at least three characters (UTF-8: three bytes each here).
-    if (lines.size() > 1) EXPECT_GE(lines.back().size(), 9u) << shown;
+    if (lines.size() > 1) {
+      EXPECT_GE(lines.back().size(), 9u) << shown;
+    }
   }
 }
 
