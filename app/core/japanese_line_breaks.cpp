@@ -81,7 +81,8 @@ std::vector<Character> Characters(std::string_view text, const CharacterWidth& w
   bool insideQuote = false;  // the texts quote with ” on both sides: odd ones open
   for (std::size_t i = 0; i < text.size(); i += CharacterLength(text, i)) {
     std::string_view c = text.substr(i, CharacterLength(text, i));
-    Character character{c, ScriptOf(c), std::max(width(c), 0)};
+    // Every character takes some room, so that a line always ends.
+    Character character{c, ScriptOf(c), std::max(width(c), 1)};
     if (InSet(line_break_texts::kBothSidesQuote, c)) {
       insideQuote = !insideQuote;
       (insideQuote ? character.noEnd : character.noStart) = true;
@@ -190,6 +191,8 @@ std::vector<std::string> BreakParagraph(const std::vector<Character>& characters
   std::vector<std::size_t> from(n + 1, 0);
   cost[0] = 0;
   for (std::size_t j = 1; j <= n; ++j) {
+    const long breakCost =
+        j < n ? kCostPerTier[BreakTier(characters, j)] + kCostPerQualityStep * (4 - BreakQuality(characters, j)) : 0;
     long width = 0;
     for (std::size_t i = j; i-- > 0;) {
       width += characters[i].width;
@@ -197,8 +200,7 @@ std::vector<std::string> BreakParagraph(const std::vector<Character>& characters
       if (cost[i] == std::numeric_limits<long>::max()) continue;
       long line = kCostPerLine;
       if (j < n) {
-        line += kCostPerTier[BreakTier(characters, j)] + kCostPerQualityStep * (4 - BreakQuality(characters, j)) +
-                kCostOfEmptyLine * (room - std::min(width, room)) / room;
+        line += breakCost + kCostOfEmptyLine * (room - std::min(width, room)) / room;
       } else if (i > 0 && j - i <= kShortLastLine) {
         line += kCostOfShortLastLine;
       }
