@@ -111,14 +111,14 @@ std::vector<Character> Characters(std::string_view text, const CharacterWidth& w
 }
 
 // How strongly a break before characters[at] is ruled out: 0 allowed; 1 it splits a run
-// of one script or a quoted phrase, 2 a kept word (both done only where a line cannot
-// hold them); 3 the line would start or end with a character that may not stand there.
+// of one script or a quoted phrase, 2 a kept word or a small tsu from its sound (both
+// done only where a line cannot hold them); 3 the line would start or end with a character that may not stand there.
 int BreakTier(const std::vector<Character>& characters, std::size_t at) {
   if (characters[at].noStart || characters[at - 1].noEnd) return 3;
-  if (characters[at].inWord) return 2;
-  if (characters[at].quoted) return 1;
   // A small tsu belongs to the sound after it.
-  if (Code(characters[at - 1].bytes) == 0x82C1 || Code(characters[at - 1].bytes) == 0x8362) return 1;
+  const unsigned before = Code(characters[at - 1].bytes);
+  if (characters[at].inWord || before == 0x82C1 || before == 0x8362) return 2;
+  if (characters[at].quoted) return 1;
   const Script script = characters[at].script;
   return script != Script::Other && script == characters[at - 1].script ? 1 : 0;
 }
