@@ -18,6 +18,9 @@ class EngineBinding;
 
 inline constexpr int kFaceWidth = 100;
 inline constexpr int kFaceHeight = 100;
+// The name plate under every face.
+inline constexpr int kNamePlateWidth = 100;
+inline constexpr int kNamePlateHeight = 20;
 // Longest name a face keeps, in bytes (CP932, cut on a character boundary).
 inline constexpr std::size_t kFaceNameBytes = 39;
 // Reading modes: the active reading, or the user's own reading from the user's plate.

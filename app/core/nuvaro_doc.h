@@ -42,8 +42,15 @@ class CNuvaroDoc {
   // True when a dragged member may be dropped at the point: onto the user's face while
   // it is unnamed; once named, anywhere not over another face.
   bool CanDropAt(BoardPoint point) const;
-  // A member text dropped at the point.
+  // A member text dropped at the point. A new face lands wholly on the board.
   DropOutcome Drop(BoardPoint point, std::string_view memberText, const EngineBinding& engine);
+
+  // Moves another face so that its top-left is at the point, kept wholly on the board.
+  void MoveFace(int index, BoardPoint topLeft);
+  // The face rectangle moved the least so that the face and its name plate stand wholly
+  // inside the board's client area (as far as the area can hold them; unchanged before
+  // the board has a size).
+  BoardRect KeptOnBoard(BoardRect face) const;
 
   // Discarding and restoring; the trash box shows full exactly while some face is in it.
   void DiscardFace(int index);
@@ -54,6 +61,8 @@ class CNuvaroDoc {
  private:
   CFace face_;
   TrashBox trash_;
+  int clientWidth_ = 0;  // the board's client size, 0 before its first size event
+  int clientHeight_ = 0;
 };
 
 }  // namespace nuvaro::core

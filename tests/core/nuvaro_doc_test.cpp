@@ -69,5 +69,33 @@ TEST_F(NuvaroDocTest, TheTrashBoxShowsFullWhileAFaceIsInIt) {
   EXPECT_TRUE(doc.Trash().full);
 }
 
+TEST_F(NuvaroDocTest, DroppedAndMovedFacesStayWhollyOnTheBoard) {
+  doc.Drop({400, 300}, Sjis("桃 太郎,男,30"), engine);
+  // The board is 800 x 600; a face is 100 x 100 with its 20-pixel plate below.
+  struct Case {
+    BoardPoint at;  // drop point (the face's centre) and, moved, the face's top-left
+    BoardRect dropped;
+    BoardRect moved;
+  };
+  const Case cases[] = {
+      {{790, 590}, {700, 480, 800, 580}, {700, 480, 800, 580}},
+      {{5, 3}, {0, 0, 100, 100}, {5, 3, 105, 103}},
+      {{-40, 300}, {0, 250, 100, 350}, {0, 300, 100, 400}},
+      {{200, 560}, {150, 480, 250, 580}, {200, 480, 300, 580}},
+  };
+  for (const Case& c : cases) {
+    ASSERT_EQ(doc.Drop(c.at, Sjis("南瓜 花子,女,20"), engine), DropOutcome::FaceAdded) << c.at.x << "," << c.at.y;
+    const int index = doc.Face().LastIndex();
+    EXPECT_EQ(doc.Face().Entry(index).face, c.dropped) << c.at.x << "," << c.at.y;
+    doc.MoveFace(index, c.at);
+    EXPECT_EQ(doc.Face().Entry(index).face, c.moved) << c.at.x << "," << c.at.y;
+    EXPECT_EQ(doc.Face().Entry(index).labelTop, c.moved.bottom) << "the plate follows";
+    doc.DiscardFace(index);
+  }
+  // A board too small for a face keeps its top-left corner on the board.
+  doc.OnBoardSize(80, 90);
+  EXPECT_EQ(doc.KeptOnBoard({30, 40, 130, 140}), (BoardRect{0, 0, 100, 100}));
+}
+
 }  // namespace
 }  // namespace nuvaro::core

@@ -5,9 +5,9 @@
 #include <QPainterPath>
 #include <QPolygon>
 
-#include "board/balloon_lines.h"
 #include "board/board_texts.h"
 #include "core/core_texts.h"
+#include "core/japanese_line_breaks.h"
 #include "core/cp932_text.h"
 #include "platform/core/message_sink.h"
 #include "platform/qt/text_conversion.h"
@@ -30,27 +30,28 @@ CBalloonWnd::CBalloonWnd(QWidget* owner)
   hide();
 }
 
-QFont CBalloonWnd::BalloonFont() {
+QFont CBalloonWnd::BalloonFont(int pixelSize) {
   QFont font(platform::QStringFromCp932(core::texts::kDefaultNuvaroFontName));
   // The balloons ask for the same font face whatever the settings say; the fallbacks
   // carry the same half-width metrics where that face is not installed.
   font.setFamilies({platform::QStringFromCp932(core::texts::kDefaultNuvaroFontName), QStringLiteral("IPAMincho"),
                     QStringLiteral("IPAexMincho")});
-  font.setPixelSize(kBalloonFontHeight);
+  font.setPixelSize(pixelSize);
   font.setWeight(static_cast<QFont::Weight>(kBalloonFontWeight));
   return font;
 }
 
-QSize CBalloonWnd::SpaceSize() {
-  QFontMetrics metrics(BalloonFont());
+QSize CBalloonWnd::SpaceSize(int pixelSize) {
+  QFontMetrics metrics(BalloonFont(pixelSize));
   return QSize(metrics.horizontalAdvance(QLatin1Char(' ')), metrics.height());
 }
 
 QString CBalloonWnd::Text() const { return platform::QStringFromCp932(text_); }
 
-bool CBalloonWnd::SetBalloon(std::string_view textCp932, const QColor& textColour, int perLine, int shapeType) {
-  const QSize space = SpaceSize();
-  std::vector<std::string> lines = board::BreakBalloonLines(textCp932, perLine);
+bool CBalloonWnd::SetBalloon(std::string_view textCp932, const QColor& textColour, int perLine, int shapeType,
+                             int fontPixelSize) {
+  const QSize space = SpaceSize(fontPixelSize);
+  std::vector<std::string> lines = core::BreakJapaneseLinesByBytes(textCp932, perLine);
   auto layout = board::LayOutBalloon(shapeType, static_cast<int>(textCp932.size()), perLine, space.width(),
                                      space.height(), static_cast<int>(lines.size()));
   if (!layout) {
@@ -62,6 +63,7 @@ bool CBalloonWnd::SetBalloon(std::string_view textCp932, const QColor& textColou
   lines_ = std::move(lines);
   textColour_ = textColour;
   perLine_ = perLine;
+  fontPixelSize_ = fontPixelSize;
   layout_ = *layout;
 
   body_ = QRegion(ToQRect(layout_.ellipse), QRegion::Ellipse);
@@ -132,7 +134,8 @@ void CBalloonWnd::paintEvent(QPaintEvent* /*event*/) {
   }
   painter.setClipping(false);
 
-  painter.setFont(BalloonFont());
+  const QFont font = BalloonFont(fontPixelSize_);
+  painter.setFont(font);
   painter.setPen(textColour_);
   painter.setBackgroundMode(Qt::TransparentMode);
   const QRect textRect = ToQRect(layout_.text);
@@ -141,7 +144,7 @@ void CBalloonWnd::paintEvent(QPaintEvent* /*event*/) {
     return;
   }
   // Line by line from the top, as broken.
-  const int lineHeight = QFontMetrics(BalloonFont()).height();
+  const int lineHeight = QFontMetrics(font).height();
   int top = textRect.top();
   for (const std::string& line : lines_) {
     painter.drawText(QRect(textRect.left(), top, textRect.width() + lineHeight, lineHeight),

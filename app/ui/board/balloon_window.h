@@ -34,10 +34,11 @@ class CBalloonWnd : public QWidget {
   explicit CBalloonWnd(QWidget* owner);
 
   // Sets the text (CP932), colour, bytes per line and shape type, lays the balloon out
-  // with the measured font and gives the window its shape. An unsupported shape type
-  // shows "%d 方向のヌヴァロは、サポートされていません" and leaves the balloon as it was
-  // (answer false).
-  bool SetBalloon(std::string_view textCp932, const QColor& textColour, int perLine, int shapeType);
+  // with the font measured at its pixel size and gives the window its shape. An
+  // unsupported shape type shows "%d 方向のヌヴァロは、サポートされていません" and
+  // leaves the balloon as it was (answer false).
+  bool SetBalloon(std::string_view textCp932, const QColor& textColour, int perLine, int shapeType,
+                  int fontPixelSize = kBalloonFontHeight);
 
   // Moves the window so that the pointer's tip is on the anchor (global coordinates),
   // kept on the screen.
@@ -52,6 +53,7 @@ class CBalloonWnd : public QWidget {
   QString Text() const;
   QColor TextColour() const { return textColour_; }
   int PerLine() const { return perLine_; }
+  int FontPixelSize() const { return fontPixelSize_; }
   int Lines() const { return layout_.lines; }
   int Shape() const { return layout_.shapeType; }
   const board::BalloonLayout& Layout() const { return layout_; }
@@ -64,9 +66,9 @@ class CBalloonWnd : public QWidget {
   // The pointer's tip in global coordinates.
   QPoint TipGlobal() const;
 
-  // The balloon font and the size of one half-width space in it.
-  static QFont BalloonFont();
-  static QSize SpaceSize();
+  // The balloon font at a pixel size and the size of one half-width space in it.
+  static QFont BalloonFont(int pixelSize = kBalloonFontHeight);
+  static QSize SpaceSize(int pixelSize = kBalloonFontHeight);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -76,6 +78,7 @@ class CBalloonWnd : public QWidget {
   std::vector<std::string> lines_;
   QColor textColour_ = kMaleBalloonColour;
   int perLine_ = 8;
+  int fontPixelSize_ = kBalloonFontHeight;
   board::BalloonLayout layout_;
   QRegion body_;
   QRegion pointer_;

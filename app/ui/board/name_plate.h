@@ -7,10 +7,12 @@
 #include <string>
 #include <string_view>
 
+#include "core/face.h"
+
 namespace nuvaro::ui {
 
-inline constexpr int kNamePlateWidth = 100;
-inline constexpr int kNamePlateHeight = 20;
+inline constexpr int kNamePlateWidth = core::kNamePlateWidth;
+inline constexpr int kNamePlateHeight = core::kNamePlateHeight;
 
 class CNamePlate : public QAbstractButton {
   Q_OBJECT

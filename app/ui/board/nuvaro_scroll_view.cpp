@@ -10,14 +10,15 @@
 
 #include <algorithm>
 
+#include "board/balloon_arrangement.h"
 #include "board/balloon_geometry.h"
-#include "board/balloon_lines.h"
 #include "board/balloon_window.h"
 #include "board/board_commands.h"
 #include "board/board_pictures.h"
 #include "board/board_texts.h"
 #include "board/name_plate.h"
 #include "core/core_texts.h"
+#include "core/japanese_line_breaks.h"
 #include "core/guide_menu_model.h"
 #include "core/nuvaro_doc.h"
 #include "core/pair_reading.h"
@@ -57,7 +58,7 @@ CNuvaroScrollView::CNuvaroScrollView(core::CNuvaroDoc& document, core::PluginHos
                                      const core::EngineBinding& engine, QWidget* parent)
     : QWidget(parent), document_(document), plugins_(plugins), engine_(engine), runPopupMenu_(DefaultPopupMenu) {
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setMouseTracking(false);
+  setMouseTracking(true);  // the balloon of the face under the mouse comes to the front
   selfLabel_ = new QLabel(this);
   selfLabel_->setFixedSize(kSelfLabelWidth, kSelfLabelHeight);
   selfLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -237,52 +238,109 @@ void CNuvaroScrollView::HideAllBalloons() {
   for (CBalloonWnd* balloon : balloons_) balloon->hide();
 }
 
+const std::vector<board::FontStep>& CNuvaroScrollView::BalloonFontSteps() {
+  // The balloon font and two steps smaller: 10 pixels is the least a kanji stays legible at.
+  static const std::vector<board::FontStep> steps = [] {
+    std::vector<board::FontStep> result;
+    for (int pixels = kBalloonFontHeight; pixels >= kBalloonFontHeight - 2; --pixels) {
+      const QSize space = CBalloonWnd::SpaceSize(pixels);
+      result.push_back({pixels, space.width(), space.height()});
+    }
+    return result;
+  }();
+  return steps;
+}
+
 void CNuvaroScrollView::LayOutBalloons() {
   const core::CFace& face = document_.Face();
   const auto& entries = face.Entries();
+  stacking_.clear();
   if (!isVisible() || face.whispering != 1 || entries.empty()) {
     HideAllBalloons();
     return;
   }
   const core::BoardRect self = entries[0].face;
   const QRect screenRect = screen() != nullptr ? screen()->geometry() : QRect(0, 0, 1 << 15, 1 << 15);
-  const board::Rect screenArea{screenRect.left(), screenRect.top(), screenRect.left() + screenRect.width(),
-                                  screenRect.top() + screenRect.height()};
-  const QPoint boardTopLeft = mapToGlobal(QPoint(0, 0));
-  const board::Rect boardOnScreen{boardTopLeft.x(), boardTopLeft.y(), boardTopLeft.x() + width(),
-                                  boardTopLeft.y() + height()};
+  const QPoint origin = mapToGlobal(QPoint(0, 0));
+  auto onScreen = [&origin](const core::BoardRect& rect) {
+    return board::Rect{origin.x() + rect.left, origin.y() + rect.top, origin.x() + rect.right,
+                       origin.y() + rect.bottom};
+  };
+  board::BalloonScene scene;
+  scene.screen = {screenRect.left(), screenRect.top(), screenRect.left() + screenRect.width(),
+                  screenRect.top() + screenRect.height()};
+  scene.board = onScreen({0, 0, width(), height()});
+  for (const core::FaceEntry& entry : entries) {
+    if (entry.active == 0) continue;
+    scene.faces.push_back(onScreen(entry.face));
+    scene.plates.push_back(onScreen({entry.labelLeft, entry.labelTop, entry.labelLeft + kNamePlateWidth,
+                                     entry.labelTop + kNamePlateHeight}));
+  }
+
+  // The speaking faces, each with the balloon beside it; the layout pass places them all.
+  std::vector<std::size_t> speakers;
+  std::vector<board::BalloonRequest> requests;
   balloons_[0]->hide();
   for (std::size_t i = 1; i < entries.size(); ++i) {
     const core::FaceEntry& entry = entries[i];
-    CBalloonWnd* balloon = balloons_[i];
     if (entry.active == 0 || entry.speaking == 0) {
-      balloon->hide();
+      balloons_[i]->hide();
       continue;
     }
-    const int direction =
+    board::BalloonRequest request;
+    request.direction =
         board::ClockDirection({self.left, self.top}, {entry.face.left, entry.face.top}, LastDirection());
-    const QColor colour = entry.isMale != 0 ? kMaleBalloonColour : kFemaleBalloonColour;
-    const int textBytes = static_cast<int>(entry.balloonText.size());
-    const int perLine = board::BytesPerLine(textBytes);
-    const QPoint faceTopLeft = mapToGlobal(QPoint(entry.face.left, entry.face.top));
-    const board::Rect faceOnScreen{faceTopLeft.x(), faceTopLeft.y(), faceTopLeft.x() + entry.face.Width(),
-                                   faceTopLeft.y() + entry.face.Height()};
-    // Beside its face, inside the board, never over its own face.
-    const QSize space = CBalloonWnd::SpaceSize();
-    const int brokenLines = static_cast<int>(board::BreakBalloonLines(entry.balloonText, perLine).size());
-    const auto place = board::PlaceBalloonBesideFace(direction, textBytes, perLine, space.width(), space.height(),
-                                                     brokenLines, faceOnScreen,
-                                                     BoardPictures::Shared().Insets(entry.picture), boardOnScreen, screenArea);
-    const int shape = place ? place->layout.shapeType : board::ShapeTypeForDirection(direction);
-    if (balloon->TextCp932() != entry.balloonText || balloon->TextColour() != colour || balloon->PerLine() != perLine ||
-        balloon->Shape() != shape) {
-      if (!balloon->SetBalloon(entry.balloonText, colour, perLine, shape)) continue;
-    }
-    if (!place) continue;
-    balloon->move(place->topLeft.x, place->topLeft.y);
-    balloon->show();
-    balloon->raise();
+    request.textBytes = static_cast<int>(entry.balloonText.size());
+    request.bytesPerLine = board::BytesPerLine(request.textBytes);
+    request.brokenLines = static_cast<int>(core::BreakJapaneseLinesByBytes(entry.balloonText, request.bytesPerLine).size());
+    request.face = onScreen(entry.face);
+    request.insets = BoardPictures::Shared().Insets(entry.picture);
+    speakers.push_back(i);
+    requests.push_back(request);
   }
+  const board::BalloonArrangement arrangement = board::ArrangeBalloons(requests, BalloonFontSteps(), scene);
+
+  for (std::size_t k = 0; k < speakers.size(); ++k) {
+    const core::FaceEntry& entry = entries[speakers[k]];
+    CBalloonWnd* balloon = balloons_[speakers[k]];
+    const board::ArrangedBalloon& arranged = arrangement.balloons[k];
+    const QColor colour = entry.isMale != 0 ? kMaleBalloonColour : kFemaleBalloonColour;
+    const int perLine = requests[k].bytesPerLine;
+    const bool placed = arranged.place.layout.shapeType != 0;
+    const int shape = placed ? arranged.place.layout.shapeType : board::ShapeTypeForDirection(requests[k].direction);
+    const int pixels = BalloonFontSteps()[static_cast<std::size_t>(arranged.fontStep)].pixelSize;
+    if (balloon->TextCp932() != entry.balloonText || balloon->TextColour() != colour || balloon->PerLine() != perLine ||
+        balloon->Shape() != shape || balloon->FontPixelSize() != pixels) {
+      if (!balloon->SetBalloon(entry.balloonText, colour, perLine, shape, pixels)) continue;
+    }
+    if (!placed) continue;
+    balloon->move(arranged.place.topLeft.x, arranged.place.topLeft.y);
+    balloon->show();
+  }
+  // Bottom to top as arranged; the face under the mouse keeps its balloon in front.
+  for (int k : arrangement.stacking) stacking_.push_back(static_cast<int>(speakers[static_cast<std::size_t>(k)]));
+  auto hovered = std::find(stacking_.begin(), stacking_.end(), hoveredIndex_);
+  if (hovered != stacking_.end()) std::rotate(hovered, hovered + 1, stacking_.end());
+  for (int index : stacking_) balloons_[static_cast<std::size_t>(index)]->raise();
+}
+
+int CNuvaroScrollView::SpeakerAt(QPoint point) const {
+  const int onFace = document_.Face().HitTest(ToBoard(point));
+  if (onFace > 0) return onFace;
+  const QPoint global = mapToGlobal(point);
+  for (auto it = stacking_.rbegin(); it != stacking_.rend(); ++it) {
+    const CBalloonWnd* balloon = balloons_[static_cast<std::size_t>(*it)];
+    if (balloon->isVisible() && balloon->Outline().contains(global - balloon->pos())) return *it;
+  }
+  return 0;
+}
+
+void CNuvaroScrollView::BringBalloonToFront(int index) {
+  hoveredIndex_ = index;
+  auto at = std::find(stacking_.begin(), stacking_.end(), index);
+  if (at == stacking_.end() || at + 1 == stacking_.end()) return;
+  std::rotate(at, at + 1, stacking_.end());
+  balloons_[static_cast<std::size_t>(index)]->raise();
 }
 
 void CNuvaroScrollView::WatchTopLevel() {
@@ -464,8 +522,14 @@ void CNuvaroScrollView::mousePressEvent(QMouseEvent* event) {
 }
 
 void CNuvaroScrollView::mouseMoveEvent(QMouseEvent* event) {
-  if (dragMode_ == DragMode::None) return;
   const QPoint point = event->position().toPoint();
+  if (dragMode_ == DragMode::None) {
+    // Where balloons had to overlap, the one of the face (or balloon) under the mouse
+    // comes to the front.
+    const int speaker = SpeakerAt(point);
+    if (speaker > 0) BringBalloonToFront(speaker);
+    return;
+  }
   if (rect().contains(point)) dragImage_->move(point - grabOffset_);
 }
 
@@ -481,8 +545,7 @@ void CNuvaroScrollView::mouseReleaseEvent(QMouseEvent* event) {
     const int index = dragIndex_;
     dragIndex_ = 0;
     if (!trash.Hit(ToBoard(point))) {
-      const QPoint topLeft = point - grabOffset_;
-      face.SetFaceRect(index, {topLeft.x(), topLeft.y(), topLeft.x() + core::kFaceWidth, topLeft.y() + core::kFaceHeight});
+      document_.MoveFace(index, ToBoard(point - grabOffset_));
     } else if (AskYesNo(this, board_texts::kConfirmDiscard)) {
       document_.DiscardFace(index);
     }

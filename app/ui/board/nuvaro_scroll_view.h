@@ -14,6 +14,8 @@
 #include <functional>
 #include <vector>
 
+#include "board/balloon_arrangement.h"
+
 class QLabel;
 
 namespace nuvaro::core {
@@ -77,6 +79,11 @@ class CNuvaroScrollView : public QWidget {
   // The clock direction computed last (process-wide; 12 at start).
   static int& LastDirection();
 
+  // The face indices of the balloons shown, from the bottom to the top.
+  const std::vector<int>& BalloonStacking() const { return stacking_; }
+  // The sizes the balloon font may take, its own first.
+  static const std::vector<board::FontStep>& BalloonFontSteps();
+
  signals:
   // Something only the frame can do: 1009 show the member-list bar, 1013 open the
   // percentage chart, 1014 open the fortune calendar.
@@ -105,6 +112,10 @@ class CNuvaroScrollView : public QWidget {
   void SyncWindows();
   void LayOutBalloons();
   void HideAllBalloons();
+  // The face whose face or balloon is under the point (0 for none), and bringing its
+  // balloon to the front.
+  int SpeakerAt(QPoint point) const;
+  void BringBalloonToFront(int index);
   void KeepTrashBoxInView();
   // Computes every whisper and lets the faces speak.
   void Whisper();
@@ -128,6 +139,8 @@ class CNuvaroScrollView : public QWidget {
   QPoint dragStart_;
   QPoint grabOffset_;
   int contextIndex_ = 0;  // the face whose menu was opened last
+  int hoveredIndex_ = 0;  // the face whose balloon the mouse brought to the front last
+  std::vector<int> stacking_;
   bool hasWhispered_ = false;
   bool hasOpenedOwnReading_ = false;  // the user has clicked their own name plate once
   bool trashMovedByUser_ = false;

@@ -6,13 +6,15 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <string>
 #include <tuple>
+#include <vector>
 
 #include "calendar/calendar_window_texts.h"
+#include "core/japanese_line_breaks.h"
 #include "platform/core/local_clock.h"
 #include "platform/qt/text_conversion.h"
 #include "resources/artwork_catalog.h"
-#include "ui/calendar/wrapped_text.h"
 #include "ui/controls/colour_value.h"
 
 namespace nuvaro::ui {
@@ -102,15 +104,19 @@ void DrawReading(QPainter& painter, GridFonts& fonts, const GridRect& rect, cons
   painter.setClipRect(ToQRect(rect), Qt::IntersectClip);
   painter.setFont(font.font);
   painter.setPen(Colour(colour));
-  QStringList lines = WrapJapaneseText(platform::QStringFromCp932(cp932), rect.Width(),
-                                       [&metrics](QChar c) { return metrics.horizontalAdvance(c); });
+  // Broken by the same Japanese line-breaking rules as the board's balloons.
+  const std::vector<std::string> lines =
+      core::BreakJapaneseLines(cp932, rect.Width(), [&metrics](std::string_view c) {
+        return metrics.horizontalAdvance(platform::QStringFromCp932(c));
+      });
   // Whole lines only: a line the cell cannot hold is left out rather than cut in half
   // (the first line is drawn in any case).
   int y = rect.top;
-  for (const QString& line : lines) {
+  for (const std::string& line : lines) {
     if (y > rect.top && y + metrics.height() > rect.bottom) break;
     painter.drawText(QRect(rect.left, y, rect.Width(), metrics.height()),
-                     static_cast<int>(Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine), line);
+                     static_cast<int>(Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine),
+                     platform::QStringFromCp932(line));
     y += metrics.height();
   }
   painter.restore();

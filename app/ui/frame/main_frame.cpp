@@ -57,6 +57,7 @@ CMainFrame::CMainFrame(core::ApplicationCore& core, std::vector<CSDIDocTemplate>
   setObjectName("CMainFrame");
   setWindowIcon(ApplicationIcon());
   resize(kFrameWidth, kFrameHeight);
+  setMinimumSize(kFrameMinimumWidth, kFrameMinimumHeight);
 
   brandHolder_ = MakeBar(QStringLiteral("CBrandMenuToolbar"), brand_, Qt::TopToolBarArea);
   menuHolder_ = MakeBar(QStringLiteral("CNuvaroMenuToolbar"), menuBar_, Qt::TopToolBarArea);

@@ -33,6 +33,10 @@ class CNuvaroVertToolbar;
 
 inline constexpr int kFrameWidth = 800;
 inline constexpr int kFrameHeight = 600;
+// The smallest the main window may become: a board that still holds a ring of faces
+// around the user with their balloons.
+inline constexpr int kFrameMinimumWidth = 640;
+inline constexpr int kFrameMinimumHeight = 480;
 // The member-list bar floats this far right of the frame's left edge.
 inline constexpr int kEntryBarOffsetX = 5;
 

@@ -2,12 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
-#include "board/balloon_lines.h"
-#include "test_text.h"
-
 namespace nuvaro::board {
 namespace {
 
@@ -191,63 +185,6 @@ TEST(PlaceBalloonBesideFace, MirrorsAndInsetsAreBounded) {
   EXPECT_EQ(DrawnAnchorPoint(face, 12, wide), (Point{0, 25}));
   EXPECT_TRUE(EllipseOverlapsRect({0, 0, 100, 50}, {90, 20, 120, 30}));
   EXPECT_FALSE(EllipseOverlapsRect({0, 0, 100, 50}, {95, 0, 120, 5})) << "the box's corner lies outside the ellipse";
-}
-
-TEST(BreakBalloonLines, JapaneseLineBreakingWithinTheByteCount) {
-  struct Case {
-    const char* text;
-    int perLine;
-    std::vector<std::string> lines;
-  };
-  const std::vector<Case> cases = {
-      {"こんにちは", 16, {"こんにちは"}},
-      // A full line would start with 、: the character before it moves down too.
-      {"ああああああああ、いい", 16, {"あああああああ", "あ、いい"}},
-      // Never start with a small kana or ー, never end with 「.
-      {"ああああああああっと", 16, {"あああああああ", "あっと"}},
-      {"あああああああ「かぎ」", 16, {"あああああああ", "「かぎ」"}},
-      {"ああああああパートナー", 16, {"ああああああ", "パートナー"}},
-      // A kanji run that fits a line stays whole; one longer than a line is cut.
-      {"ああああああ恋愛相談", 16, {"ああああああ", "恋愛相談"}},
-      {"一二三四五六七八九十", 8, {"一二三四", "五六七八", "九十"}},
-      // Rather after 、 when the line is at least half full.
-      {"いろいろ考えて、そうして", 16, {"いろいろ考えて、", "そうして"}},
-      // Else where a word in kanji begins, rather than inside the kana.
-      {"あ、いろいろ考えてそうして", 16, {"あ、いろいろ", "考えてそうして"}},
-      // A kana word the readings use stays whole.
-      {"気がきかないあなたの鈍さが嫌い！", 16, {"気がきかない", "あなたの鈍さが", "嫌い！"}},
-      // A quoted word stays whole, its quotation marks with it.
-      {"私流の愛がわかんない”あなたって”いまいち！", 16, {"私流の愛がわかん", "ない", "”あなたって”", "いまいち！"}},
-      // Half-width text counts one byte a character.
-      {"abcdefghij klm", 8, {"abcdefgh", "ij klm"}},
-      {"ｱｲｳｴｵｶｷｸｹｺ", 8, {"ｱｲｳｴｵｶｷｸ", "ｹｺ"}},
-  };
-  for (const auto& c : cases) {
-    std::vector<std::string> expected;
-    for (const std::string& line : c.lines) expected.push_back(testing::Sjis(line));
-    EXPECT_EQ(BreakBalloonLines(testing::Sjis(c.text), c.perLine), expected) << c.text;
-  }
-}
-
-TEST(BreakBalloonLines, EveryPlugInBalloonKeepsTheRules) {
-  // Whatever is broken, the lines put together give the text back, none is longer than
-  // its count, and none starts with a character that may not begin a line.
-  const char* texts[] = {"パートナーのようにつきあってくれる”あなたって”いいなあ！",
-                         "僕の好きなものをそっと準備してくれるような細やかさがあれば、愛がわかるのに！",
-                         "振り向かないで私だけずーと見続けなさい。そうしたら愛を感じちゃうのになあ！"};
-  for (const char* text : texts) {
-    const std::string bytes = testing::Sjis(text);
-    const int perLine = BytesPerLine(static_cast<int>(bytes.size()));
-    std::string joined;
-    for (const std::string& line : BreakBalloonLines(bytes, perLine)) {
-      EXPECT_LE(static_cast<int>(line.size()), perLine) << text;
-      for (const char* forbidden : {"、", "。", "！", "ー", "っ", "ゃ", "”"}) {
-        EXPECT_NE(line.rfind(testing::Sjis(forbidden), 0), 0u) << text << " / " << testing::Utf8(line);
-      }
-      joined += line;
-    }
-    EXPECT_EQ(joined, bytes);
-  }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // all twelve directions. The engine and the reading plug-ins are copies of the built
 // ones in a program folder of the test's own.
 #include <QApplication>
+#include <QMouseEvent>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QLabel>
@@ -118,6 +119,11 @@ class NuvaroScrollViewTest : public QObject {
     QVERIFY(entry < static_cast<int>(entries.size()));
     auto activation = core::ActivateReading(Face(), plugins_, entries[static_cast<std::size_t>(entry)]->commandNumber);
     QCOMPARE(activation.kind, core::ReadingActivation::Kind::Activated);
+  }
+
+  void AddDirectionFace(int i) {
+    QVERIFY2(DropMember(view_.get(), kDirections[i].topLeft + QPoint(50, 50), kDirections[i].member).dropAccepted,
+             kDirections[i].member);
   }
 
   void AddAllDirections() {
@@ -461,24 +467,32 @@ class NuvaroScrollViewTest : public QObject {
                                                      faceRect.right - board::kFaceCoreInset,
                                                      faceRect.bottom - board::kFaceCoreInset}),
                c.member);
-      bool mirrored = false;
-      for (bool leftRight : {false, true})
-        for (bool topBottom : {false, true})
-          if (balloon->Shape() == board::ShapeTypeForDirection(board::MirroredDirection(c.direction, leftRight, topBottom)))
-            mirrored = true;
-      QVERIFY2(mirrored, c.member);
-      // The pointer's tip is on the drawn face unless the board's edge pushed it.
-      if (balloon->Shape() != board::ShapeTypeForDirection(c.direction)) continue;
+      // Beside its own face: the pointer's tip on the face's box or a little out of it.
+      const QPoint tip = balloon->TipGlobal();
+      QVERIFY2(tip.x() >= faceRect.left - 20 && tip.x() <= faceRect.right + 20 && tip.y() >= faceRect.top - 20 &&
+                   tip.y() <= faceRect.bottom,
+               c.member);
       const board::Point anchor =
           board::DrawnAnchorPoint(faceRect, c.direction, BoardPictures::Shared().Insets(entry.picture));
-      const board::Point tip = balloon->Layout().pointer[0];
-      const QRect unpushed(anchor.x - tip.x, anchor.y - tip.y, balloon->width(), balloon->height());
-      if (boardOnScreen.contains(unpushed)) {
-        QCOMPARE(balloon->TipGlobal(), QPoint(anchor.x, anchor.y));
+      if (balloon->Shape() == board::ShapeTypeForDirection(c.direction) && tip == QPoint(anchor.x, anchor.y))
         ++tipsOnAnchor;
-      }
     }
-    QVERIFY(tipsOnAnchor >= 6);
+    // No text is covered by a balloon above it, none leaves the board.
+    const std::vector<int>& stacking = view_->BalloonStacking();
+    QCOMPARE(static_cast<int>(stacking.size()), 11);
+    for (std::size_t level = 0; level < stacking.size(); ++level) {
+      const CBalloonWnd* under = view_->Balloon(stacking[level]);
+      const board::Rect t = under->Layout().text;
+      QRegion text(QRect(under->pos() + QPoint(t.left, t.top), QSize(t.Width(), t.Height())));
+      QVERIFY(boardOnScreen.contains(text.boundingRect()));
+      QRegion above;
+      for (std::size_t k = level + 1; k < stacking.size(); ++k) {
+        const CBalloonWnd* top = view_->Balloon(stacking[k]);
+        above += top->Outline().translated(top->pos());
+      }
+      QVERIFY2(text.intersected(above).isEmpty(), qPrintable(under->Text()));
+    }
+    QVERIFY(tipsOnAnchor >= 4);
     SaveScreenshot("board_twelve_directions.png");
     QVERIFY(!view_->Balloon(0)->isVisible());
 
@@ -611,6 +625,32 @@ class NuvaroScrollViewTest : public QObject {
     QTest::mouseClick(view.NamePlate(0), Qt::LeftButton);
     QCOMPARE(document.Face().mode, 6);
     QVERIFY(view.HintText().isEmpty());
+  }
+
+  void TheFaceUnderTheMouseBringsItsBalloonToTheFront() {
+    const auto hover = [this](QPoint point) {
+      QMouseEvent move(QEvent::MouseMove, QPointF(point), QPointF(view_->mapToGlobal(point)), Qt::NoButton,
+                       Qt::NoButton, Qt::NoModifier);
+      QApplication::sendEvent(view_.get(), &move);
+    };
+    ChooseReading(0);
+    NameTheUser();
+    for (int i = 0; i < 3; ++i) AddDirectionFace(i);
+    QVERIFY(view_->HandleCommand(kBoardCommandWhisper));
+    QCOMPARE(static_cast<int>(view_->BalloonStacking().size()), 3);
+    for (int index : {1, 3, 2}) {
+      const core::BoardRect face = Face().Entry(index).face;
+      hover(QPoint(face.left + 50, face.top + 50));
+      QCOMPARE(view_->BalloonStacking().back(), index);
+    }
+    // Over a balloon (clicks and moves go through it to the board) the same.
+    const CBalloonWnd* first = view_->Balloon(1);
+    const board::Rect t = first->Layout().text;
+    hover(view_->mapFromGlobal(first->pos() + QPoint(t.left + 2, t.top + 2)));
+    QCOMPARE(view_->BalloonStacking().back(), 1);
+    // The layout after a redraw keeps it in front.
+    view_->HandleCommand(kBoardCommandWhisper);
+    QCOMPARE(view_->BalloonStacking().back(), 1);
   }
 
   void BalloonsFollowTheMainWindow() {

@@ -33,7 +33,6 @@
 #include "ui/calendar/calendar_window.h"
 #include "ui/calendar/month_grid.h"
 #include "ui/calendar/name_dialog.h"
-#include "ui/calendar/wrapped_text.h"
 #include "ui/calendar/year_month_dialog.h"
 #include "ui/controls/color_button.h"
 #include "ui/controls/hover_button.h"
@@ -119,26 +118,6 @@ class CalendarWindowTest : public QObject {
   void cleanupTestCase() {
     platform::PinLocalTime(std::nullopt);
     engine_.Release();
-  }
-
-  void wrapsReadingsByTheLineRules_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("width");
-    QTest::addColumn<QStringList>("lines");
-    auto u = [](const char* utf8) { return QString::fromUtf8(utf8); };
-    QTest::newRow("fits by characters") << u("あいうえおかきくけこ") << 50 << QStringList{u("あいうえお"), u("かきくけこ")};
-    QTest::newRow("no line starts with 。") << u("あいうえお。かきく") << 50 << QStringList{u("あいうえ"), u("お。かきく")};
-    QTest::newRow("no line ends with 「") << u("あいうえ「おかき") << 50 << QStringList{u("あいうえ"), u("「おかき")};
-    QTest::newRow("no line starts with っ") << u("あいうえおっと") << 50 << QStringList{u("あいうえ"), u("おっと")};
-    QTest::newRow("Latin word kept whole") << u("abc defgh") << 50 << QStringList{u("abc "), u("defgh")};
-    QTest::newRow("line feed") << u("あい\nう") << 50 << QStringList{u("あい"), u("う")};
-    QTest::newRow("narrower than a character") << u("あい") << 5 << QStringList{u("あ"), u("い")};
-  }
-  void wrapsReadingsByTheLineRules() {
-    QFETCH(QString, text);
-    QFETCH(int, width);
-    QFETCH(QStringList, lines);
-    QCOMPARE(WrapJapaneseText(text, width, [](QChar) { return 10; }), lines);
   }
 
   void opensOnThisMonthForTheUser() {
