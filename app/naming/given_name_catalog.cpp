@@ -1,5 +1,6 @@
 #include "naming/given_name_catalog.h"
 
+#include <algorithm>
 #include <numeric>
 #include <optional>
 
@@ -45,11 +46,18 @@ bool IsReading(std::string_view cp932) {
 
 GivenNameCatalog GivenNameCatalog::FromLines(std::string_view utf8Lines, const core::EngineBinding& engine) {
   GivenNameCatalog catalog;
-  // One conversion for the whole text: tabs and line feeds stay single bytes. A text that
-  // CP932 cannot write at all gives an empty catalog.
-  std::optional<std::string> converted = platform::Utf8ToCp932(utf8Lines);
-  if (!converted) return catalog;
-  const std::string& text = *converted;
+  // One conversion for the whole text (tabs and line feeds stay single bytes); when some
+  // line holds a character CP932 lacks, line by line, leaving out those lines.
+  std::string text;
+  if (std::optional<std::string> whole = platform::Utf8ToCp932(utf8Lines)) {
+    text = std::move(*whole);
+  } else {
+    for (std::size_t at = 0; at < utf8Lines.size();) {
+      const std::size_t end = std::min(utf8Lines.find('\n', at), utf8Lines.size());
+      if (auto line = platform::Utf8ToCp932(utf8Lines.substr(at, end - at))) text += *line + '\n';
+      at = end + 1;
+    }
+  }
   auto getStrokes = engine.EntryAs<GetKanjiStrokeFunction>(core::EngineEntry::GetKanjiStroke);
   if (getStrokes == nullptr) return catalog;
   catalog.pool_.reserve(text.size() / 2);

@@ -1,0 +1,159 @@
+// The name finder as a user drives it: type a reading, see the names with their
+// percentages against the board's people, open a name's own reading with a double click,
+// register it into the member list with "登録", keep it with ★.
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+#include "core/engine_binding.h"
+#include "core/face.h"
+#include "core/guide_menu_model.h"
+#include "core/member_list_set.h"
+#include "core/plugin_host.h"
+#include "members/entry_toolbar.h"
+#include "members/member_list_page.h"
+#include "naming/name_favourites.h"
+#include "program_folder.h"
+#include "recording_message_sink.h"
+#include "temp_dir.h"
+#include "test_text.h"
+#include "ui/naming/name_finder_launcher.h"
+#include "ui/naming/name_finder_window.h"
+#include "ui/naming/name_table_model.h"
+
+using nuvaro::testing::Sjis;
+using nuvaro::testing::Utf8;
+using namespace nuvaro;
+using namespace nuvaro::ui;
+
+class NameFinderWindowTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<testing::ProgramFolder> folder_;
+  std::unique_ptr<testing::TempDir> data_;
+  std::unique_ptr<testing::RecordingMessageSink> sink_;
+  std::unique_ptr<core::EngineBinding> engine_;
+  std::unique_ptr<core::PluginHost> host_;
+  std::unique_ptr<core::CFace> face_;
+  std::unique_ptr<core::MemberListSet> lists_;
+  std::unique_ptr<CEntryToolbar> bar_;
+  std::unique_ptr<CNameFinderWindow> window_;
+  std::vector<std::string> opened_;
+
+  QString Cell(int row, int column) const {
+    return window_->Model()->data(window_->Model()->index(row, column), Qt::DisplayRole).toString();
+  }
+  int Rows() const { return window_->Model()->rowCount(); }
+  int FindRow(const QString& writing) const {
+    for (int row = 0; row < Rows(); ++row) {
+      if (Cell(row, CNameTableModel::Writing) == writing) return row;
+    }
+    return -1;
+  }
+
+ private slots:
+  void init() {
+    folder_ = std::make_unique<testing::ProgramFolder>();
+    folder_->CopyEngine();
+    folder_->CopyBuiltPlugins();
+    data_ = std::make_unique<testing::TempDir>();
+    setenv("NUVARO_DATA_DIR", data_->Path().c_str(), 1);
+    sink_ = std::make_unique<testing::RecordingMessageSink>();
+    engine_ = std::make_unique<core::EngineBinding>();
+    QVERIFY(engine_->Bind());
+    host_ = std::make_unique<core::PluginHost>();
+    QVERIFY(host_->Load());
+    core::BuildGuideMenu(*host_);
+    face_ = std::make_unique<core::CFace>();
+    face_->CreateSelf();
+    face_->SetSelf(Sjis("山田 太郎,男,30"));
+    face_->AddFace(300, 100, Sjis("鈴木 一郎,男,40"), *engine_);
+    face_->activeEvent = 1;
+    lists_ = std::make_unique<core::MemberListSet>();
+    bar_ = std::make_unique<CEntryToolbar>(*lists_);
+    opened_.clear();
+    window_ = std::make_unique<CNameFinderWindow>(
+        *face_, *host_, *engine_,
+        [this](const std::string& fullName, bool isMale) { return RegisterFoundName(*bar_, fullName, isMale); },
+        [this](const std::string& fullName, bool) {
+          opened_.push_back(Utf8(fullName));
+          return true;
+        });
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+  }
+  void cleanup() {
+    window_.reset();
+    bar_.reset();
+    unsetenv("NUVARO_DATA_DIR");
+  }
+
+  void typingAReadingListsItsNamesRankedAgainstTheUser() {
+    QCOMPARE(window_->SurnameEdit()->text(), QStringLiteral("山田")) << "the user's surname";
+    QVERIFY(window_->ReadingEdit()->testAttribute(Qt::WA_InputMethodEnabled));
+    window_->SexCombo()->setCurrentIndex(2);  // 女
+    window_->ReadingEdit()->setFocus();
+    QTest::keyClicks(window_->ReadingEdit(), QStringLiteral("はな"));
+    QVERIFY(Rows() > 20);
+    QVERIFY(FindRow(QStringLiteral("花")) >= 0);
+    for (int row = 0; row < Rows(); ++row) {
+      QVERIFY2(Cell(row, CNameTableModel::Reading).startsWith(QStringLiteral("はな")), qPrintable(Cell(row, 1)));
+    }
+    const int hana = FindRow(QStringLiteral("花"));
+    QCOMPARE(Cell(hana, CNameTableModel::Strokes), QStringLiteral("7"));
+    QCOMPARE(Cell(hana, CNameTableModel::Sums), QStringLiteral("16 8 9 15 8 13 11 4 12"));
+    QVERIFY(Cell(0, CNameTableModel::Minimum).endsWith(QLatin1Char('%')));
+    QVERIFY(Cell(0, CNameTableModel::Minimum).chopped(1).toInt() >= Cell(Rows() - 1, CNameTableModel::Minimum).chopped(1).toInt());
+
+    // Ticking the second person on the board never raises a name's lowest percentage.
+    const int before = Cell(hana, CNameTableModel::Minimum).chopped(1).toInt();
+    QCOMPARE(window_->Persons()->count(), 2);
+    window_->Persons()->item(1)->setCheckState(Qt::Checked);
+    QVERIFY(Cell(FindRow(QStringLiteral("花")), CNameTableModel::Minimum).chopped(1).toInt() <= before);
+
+    // The keyboard moves through the results.
+    window_->Results()->setFocus();
+    window_->Results()->selectRow(0);
+    QTest::keyClick(window_->Results(), Qt::Key_Down);
+    QCOMPARE(window_->Results()->currentIndex().row(), 1);
+  }
+
+  void aReadingThatIsNotKanaIsSaidSo() {
+    QTest::keyClicks(window_->ReadingEdit(), QStringLiteral("hana"));
+    QCOMPARE(Rows(), 0);
+    QCOMPARE(window_->Status()->text(), QStringLiteral("よみは、ひらがなかカタカナで入力してください。"));
+  }
+
+  void doubleClickOpensTheReadingAndRegisterAddsAMember() {
+    QTest::keyClicks(window_->ReadingEdit(), QStringLiteral("はなこ"));
+    const int row = FindRow(QStringLiteral("花子"));
+    QVERIFY(row >= 0);
+    QTableView* table = window_->Results();
+    table->scrollTo(window_->Model()->index(row, 1));
+    const QRect cell = table->visualRect(window_->Model()->index(row, CNameTableModel::Writing));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+    QCOMPARE(opened_, std::vector<std::string>{"山田 花子"});
+
+    QTest::mouseClick(window_->RegisterButton(), Qt::LeftButton);
+    CMemberListPage* page = bar_->Page(bar_->CurrentPageIndex());
+    QCOMPARE(page->item(0, 0)->text(), QStringLiteral("山田 花子"));
+    QCOMPARE(page->SelectedRows(), std::vector<int>{0});
+
+    QTest::mouseClick(window_->FavouriteButton(), Qt::LeftButton);
+    QCOMPARE(Cell(row, CNameTableModel::Favourite), QStringLiteral("★"));
+    naming::NameFavourites saved;
+    QVERIFY(saved.Load());
+    QVERIFY(saved.Contains(Sjis("花子"), Sjis("はなこ")));
+  }
+};
+
+QTEST_MAIN(NameFinderWindowTest)
+#include "name_finder_window_test.moc"
