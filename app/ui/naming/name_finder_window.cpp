@@ -14,12 +14,14 @@
 #include <QVBoxLayout>
 
 #include "core/core_texts.h"
+#include "core/cp932_text.h"
 #include "core/engine_binding.h"
 #include "core/face.h"
 #include "core/member.h"
 #include "core/name_readability.h"
 #include "core/pair_reading.h"
 #include "core/plugin_host.h"
+#include "naming/finder_settings.h"
 #include "naming/given_name_catalog.h"
 #include "naming/name_finder_texts.h"
 #include "naming/name_ranking.h"
@@ -27,6 +29,7 @@
 #include "platform/qt/text_conversion.h"
 #include "ui/detail/detail_dialogs.h"
 #include "ui/naming/name_table_model.h"
+#include "ui/naming/surname_change_dialog.h"
 
 namespace nuvaro::ui {
 namespace {
@@ -37,7 +40,7 @@ QString Text(std::string_view cp932) { return platform::QStringFromCp932(cp932);
 QLineEdit* JapaneseEdit(QWidget* parent) {
   auto* edit = new QLineEdit(parent);
   edit->setAttribute(Qt::WA_InputMethodEnabled, true);
-  edit->setInputMethodHints(Qt::ImhPreferHiragana);
+  edit->setInputMethodHints(Qt::ImhNone);
   return edit;
 }
 
@@ -62,12 +65,50 @@ CNameFinderWindow::CNameFinderWindow(core::CFace& face, core::PluginHost& host, 
   favourites_.Load();
   model_ = new CNameTableModel(catalog_, favourites_, engine_, this);
   BuildFilters();
+  ApplySettings();
   TakeBoard();
   Refresh();
   resize(900, 600);
 }
 
-CNameFinderWindow::~CNameFinderWindow() = default;
+CNameFinderWindow::~CNameFinderWindow() {
+  naming::FinderSettings settings;
+  bool readingOk = true;
+  settings.query = QueryFromFilters(readingOk);
+  settings.readingText = platform::QStringToCp932(reading_->text()).value_or("");
+  settings.columnWidths = columnWidths_;
+  naming::SaveFinderSettings(settings);  // not tested: a failure only loses the remembered filters
+}
+
+void CNameFinderWindow::ApplySettings() {
+  applyingSettings_ = true;
+  const naming::FinderSettings settings = naming::LoadFinderSettings(CNameTableModel::ColumnCount);
+  const naming::NameQuery& query = settings.query;
+  sex_->setCurrentIndex(static_cast<int>(query.sex));
+  reading_->setText(Text(settings.readingText));
+  readingMatch_->setCurrentIndex(static_cast<int>(query.readingMatch));
+  length_->setCurrentIndex(query.length);
+  contains_->setText(Text(query.mustContain));
+  notContains_->setText(Text(query.mustNotContain));
+  script_->setCurrentIndex(static_cast<int>(query.script));
+  minStrokes_->setValue(query.minStrokes);
+  maxStrokes_->setValue(query.maxStrokes);
+  for (int column = 0; column < CNameTableModel::ColumnCount; ++column) {
+    const int width = settings.columnWidths[static_cast<std::size_t>(column)];
+    if (width > 0) columnWidths_[static_cast<std::size_t>(column)] = width;
+  }
+  RestoreColumnWidths();
+  applyingSettings_ = false;
+}
+
+void CNameFinderWindow::RestoreColumnWidths() {
+  restoringWidths_ = true;
+  for (int column = 0; column < CNameTableModel::ColumnCount; ++column) {
+    const int width = columnWidths_[static_cast<std::size_t>(column)];
+    if (width > 0) table_->setColumnWidth(column, width);
+  }
+  restoringWidths_ = false;
+}
 
 void CNameFinderWindow::BuildFilters() {
   surname_ = JapaneseEdit(this);
@@ -116,16 +157,28 @@ void CNameFinderWindow::BuildFilters() {
   table_->setSortingEnabled(true);
   table_->verticalHeader()->hide();
   table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-  table_->horizontalHeader()->setSectionResizeMode(CNameTableModel::Sums, QHeaderView::Stretch);
-  table_->setColumnWidth(CNameTableModel::Favourite, 28);
+  // A model reset (every search) gives the header its default sizes again: the widths the
+  // user chose are kept here and put back.
+  columnWidths_.assign(CNameTableModel::ColumnCount, 0);
+  columnWidths_[CNameTableModel::Favourite] = 28;
+  columnWidths_[CNameTableModel::Sums] = 170;
+  connect(table_->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int width) {
+    if (!restoringWidths_ && column >= 0 && column < CNameTableModel::ColumnCount) {
+      columnWidths_[static_cast<std::size_t>(column)] = width;
+    }
+  });
+  connect(model_, &QAbstractItemModel::modelReset, this, &CNameFinderWindow::RestoreColumnWidths);
   status_ = new QLabel(this);
   register_ = new QPushButton(Text(finder_texts::kRegisterButton), this);
   register_->setToolTip(Text(finder_texts::kRegisterTip));
   favourite_ = new QPushButton(Text(finder_texts::kFavouriteButton), this);
   favourite_->setToolTip(Text(finder_texts::kFavouriteTip));
+  surnameChange_ = new QPushButton(Text(finder_texts::kSurnameChangeButton), this);
+  surnameChange_->setToolTip(Text(finder_texts::kSurnameChangeTip));
   auto* close = new QPushButton(Text(finder_texts::kCloseButton), this);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(status_, 1);
+  buttons->addWidget(surnameChange_);
   buttons->addWidget(favourite_);
   buttons->addWidget(register_);
   buttons->addWidget(close);
@@ -148,6 +201,7 @@ void CNameFinderWindow::BuildFilters() {
   connect(table_, &QTableView::doubleClicked, this, &CNameFinderWindow::OpenCurrent);
   connect(register_, &QPushButton::clicked, this, &CNameFinderWindow::RegisterCurrent);
   connect(favourite_, &QPushButton::clicked, this, &CNameFinderWindow::ToggleFavourite);
+  connect(surnameChange_, &QPushButton::clicked, this, &CNameFinderWindow::OpenSurnameChange);
   connect(close, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -184,6 +238,7 @@ naming::NameQuery CNameFinderWindow::QueryFromFilters(bool& readingOk) const {
 }
 
 void CNameFinderWindow::Refresh() {
+  if (applyingSettings_) return;
   const std::string surname = platform::QStringToCp932(surname_->text().trimmed()).value_or("");
   const core::NameReadability readable = core::CheckNameParts(surname, "", engine_);
   bool readingOk = true;
@@ -260,6 +315,19 @@ void CNameFinderWindow::ToggleFavourite() {
     platform::ShowMessageBox(this, finder_texts::kFavouriteSaveFailed, core::texts::kApplicationTitle);
   }
   model_->FavouriteChanged(current.row());
+}
+
+void CNameFinderWindow::OpenSurnameChange() {
+  if (face_.IsSelfUnnamed()) {
+    platform::ShowMessageBox(this, finder_texts::kNoSelfName, core::texts::kApplicationTitle);
+    return;
+  }
+  const std::string self = face_.SelfName();
+  const std::string typed = platform::QStringToCp932(surname_->text().trimmed()).value_or("");
+  const std::string newSurname = typed == core::SplitFullName(self).surname ? std::string() : typed;
+  auto* dialog = new CSurnameChangeDialog(self, face_.IsMale(0) != 0, newSurname, face_, host_, engine_, this);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->show();
 }
 
 bool OpenOwnReading(const std::string& fullName, bool isMale, core::PluginHost& host,

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "naming/name_favourites.h"
 #include "naming/name_query.h"
@@ -55,6 +56,7 @@ class CNameFinderWindow : public QWidget {
   QTableView* Results() const { return table_; }
   QPushButton* RegisterButton() const { return register_; }
   QPushButton* FavouriteButton() const { return favourite_; }
+  QPushButton* SurnameChangeButton() const { return surnameChange_; }
   QListWidget* Persons() const { return persons_; }
   CNameTableModel* Model() const { return model_; }
   QLabel* Status() const { return status_; }
@@ -68,9 +70,14 @@ class CNameFinderWindow : public QWidget {
   void RegisterCurrent();
   void OpenCurrent();
   void ToggleFavourite();
+  // "姓が変わるとき": the user's name under the surname typed here (non-modal).
+  void OpenSurnameChange();
 
  private:
   void BuildFilters();
+  // The filters and column widths remembered in the data folder (saved on destruction).
+  void ApplySettings();
+  void RestoreColumnWidths();
   naming::NameQuery QueryFromFilters(bool& readingOk) const;
   bool CurrentName(std::string& fullName, bool& isMale) const;
 
@@ -99,6 +106,10 @@ class CNameFinderWindow : public QWidget {
   QLabel* status_ = nullptr;
   QPushButton* register_ = nullptr;
   QPushButton* favourite_ = nullptr;
+  QPushButton* surnameChange_ = nullptr;
+  bool applyingSettings_ = false;
+  std::vector<int> columnWidths_;
+  bool restoringWidths_ = false;
 };
 
 // Opens the board person's own reading (the SelfReading contents dialog) for a full name

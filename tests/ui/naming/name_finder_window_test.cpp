@@ -3,10 +3,12 @@
 // register it into the member list with "登録", keep it with ★.
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -27,6 +29,7 @@
 #include "ui/naming/name_finder_launcher.h"
 #include "ui/naming/name_finder_window.h"
 #include "ui/naming/name_table_model.h"
+#include "ui/naming/surname_change_dialog.h"
 
 using nuvaro::testing::Sjis;
 using nuvaro::testing::Utf8;
@@ -58,6 +61,18 @@ class NameFinderWindowTest : public QObject {
     return -1;
   }
 
+  void MakeWindow() {
+    window_ = std::make_unique<CNameFinderWindow>(
+        *face_, *host_, *engine_,
+        [this](const std::string& fullName, bool isMale) { return RegisterFoundName(*bar_, fullName, isMale); },
+        [this](const std::string& fullName, bool) {
+          opened_.push_back(Utf8(fullName));
+          return true;
+        });
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+  }
+
  private slots:
   void init() {
     folder_ = std::make_unique<testing::ProgramFolder>();
@@ -79,15 +94,7 @@ class NameFinderWindowTest : public QObject {
     lists_ = std::make_unique<core::MemberListSet>();
     bar_ = std::make_unique<CEntryToolbar>(*lists_);
     opened_.clear();
-    window_ = std::make_unique<CNameFinderWindow>(
-        *face_, *host_, *engine_,
-        [this](const std::string& fullName, bool isMale) { return RegisterFoundName(*bar_, fullName, isMale); },
-        [this](const std::string& fullName, bool) {
-          opened_.push_back(Utf8(fullName));
-          return true;
-        });
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    MakeWindow();
   }
   void cleanup() {
     window_.reset();
@@ -96,7 +103,7 @@ class NameFinderWindowTest : public QObject {
   }
 
   void typingAReadingListsItsNamesRankedAgainstTheUser() {
-    QCOMPARE(window_->SurnameEdit()->text(), QStringLiteral("山田")) << "the user's surname";
+    QCOMPARE(window_->SurnameEdit()->text(), QStringLiteral("山田"));  // the user's surname
     QVERIFY(window_->ReadingEdit()->testAttribute(Qt::WA_InputMethodEnabled));
     window_->SexCombo()->setCurrentIndex(2);  // 女
     window_->ReadingEdit()->setFocus();
@@ -152,6 +159,40 @@ class NameFinderWindowTest : public QObject {
     naming::NameFavourites saved;
     QVERIFY(saved.Load());
     QVERIFY(saved.Contains(Sjis("花子"), Sjis("はなこ")));
+  }
+
+  void filtersAndColumnWidthsAreRememberedInTheDataFolder() {
+    window_->SexCombo()->setCurrentIndex(1);
+    window_->ReadingEdit()->setText(QStringLiteral("はる"));
+    window_->Results()->setColumnWidth(CNameTableModel::Writing, 123);
+    window_.reset();
+    MakeWindow();
+    QCOMPARE(window_->SexCombo()->currentIndex(), 1);
+    QCOMPARE(window_->ReadingEdit()->text(), QStringLiteral("はる"));
+    QCOMPARE(window_->Results()->columnWidth(CNameTableModel::Writing), 123);
+    QVERIFY(Rows() > 0);
+    QVERIFY(Cell(0, CNameTableModel::Reading).startsWith(QStringLiteral("はる")));
+  }
+
+  void aNewSurnameIsComparedSideBySide() {
+    window_->SurnameEdit()->setText(QStringLiteral("鈴木"));
+    QTest::mouseClick(window_->SurnameChangeButton(), Qt::LeftButton);
+    auto* dialog = window_->findChild<CSurnameChangeDialog*>();
+    QVERIFY(dialog != nullptr);
+    QTableWidget* table = dialog->Table();
+    QCOMPARE(table->horizontalHeaderItem(1)->text(), QStringLiteral("山田 太郎"));
+    QCOMPARE(table->horizontalHeaderItem(2)->text(), QStringLiteral("鈴木 太郎"));
+    // 本性: 山田 太郎 3+5+4+9 = 21; 鈴木 太郎 13+4+4+9 = 30. 地格 (row 4) stays 13.
+    QCOMPARE(table->item(0, 1)->text(), QStringLiteral("21"));
+    QCOMPARE(table->item(0, 2)->text(), QStringLiteral("30"));
+    QCOMPARE(table->item(4, 1)->text(), table->item(4, 2)->text());
+    QCOMPARE(table->item(9, 0)->text(), QStringLiteral("本性（隠れた性格）"));
+    QVERIFY(!table->item(9, 2)->text().isEmpty());
+    QCOMPARE(table->rowCount(), 9 + 7 + 1);
+    QCOMPARE(table->item(16, 0)->text(), QStringLiteral("鈴木 一郎さんとの相性"));
+    QVERIFY(table->item(16, 2)->text().endsWith(QLatin1Char('%')));
+    dialog->SurnameEdit()->setText(QStringLiteral("山ゃ"));
+    QCOMPARE(table->item(0, 2)->text(), QStringLiteral("画数を数えられません"));
   }
 };
 
