@@ -2,6 +2,7 @@
 // percentages against the board's people, open a name's own reading with a double click,
 // register it into the member list with "登録", keep it with ★.
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,6 +54,13 @@ class NameFinderWindowTest : public QObject {
   QString Cell(int row, int column) const {
     return window_->Model()->data(window_->Model()->index(row, column), Qt::DisplayRole).toString();
   }
+  // Text as an input method commits it (Japanese cannot be typed as key clicks).
+  static void Commit(QWidget* edit, const QString& text) {
+    edit->setFocus();
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QApplication::sendEvent(edit, &event);
+  }
   int Rows() const { return window_->Model()->rowCount(); }
   int FindRow(const QString& writing) const {
     for (int row = 0; row < Rows(); ++row) {
@@ -99,7 +107,14 @@ class NameFinderWindowTest : public QObject {
   void cleanup() {
     window_.reset();
     bar_.reset();
+    lists_.reset();
+    face_.reset();
+    host_.reset();
+    engine_.reset();
+    sink_.reset();
+    folder_.reset();  // before the next test's folder, which would otherwise lose its setting
     unsetenv("NUVARO_DATA_DIR");
+    data_.reset();
   }
 
   void typingAReadingListsItsNamesRankedAgainstTheUser() {
@@ -107,7 +122,7 @@ class NameFinderWindowTest : public QObject {
     QVERIFY(window_->ReadingEdit()->testAttribute(Qt::WA_InputMethodEnabled));
     window_->SexCombo()->setCurrentIndex(2);  // 女
     window_->ReadingEdit()->setFocus();
-    QTest::keyClicks(window_->ReadingEdit(), QStringLiteral("はな"));
+    Commit(window_->ReadingEdit(), QStringLiteral("はな"));
     QVERIFY(Rows() > 20);
     QVERIFY(FindRow(QStringLiteral("花")) >= 0);
     for (int row = 0; row < Rows(); ++row) {
@@ -139,7 +154,7 @@ class NameFinderWindowTest : public QObject {
   }
 
   void doubleClickOpensTheReadingAndRegisterAddsAMember() {
-    QTest::keyClicks(window_->ReadingEdit(), QStringLiteral("はなこ"));
+    Commit(window_->ReadingEdit(), QStringLiteral("はなこ"));
     const int row = FindRow(QStringLiteral("花子"));
     QVERIFY(row >= 0);
     QTableView* table = window_->Results();
