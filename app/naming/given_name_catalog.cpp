@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 #include <optional>
+#include <unordered_map>
 
 #include "core/engine_binding.h"
 #include "naming/given_name_data.h"
@@ -91,6 +92,22 @@ GivenNameCatalog GivenNameCatalog::FromLines(std::string_view utf8Lines, const c
   }
   catalog.pool_.shrink_to_fit();
   catalog.names_.shrink_to_fit();
+  // The data comes in reading order; other lines are put in it here.
+  auto byReading = [&catalog](const Entry& a, const Entry& b) {
+    const std::string_view pool = catalog.pool_;
+    const std::string_view ra = pool.substr(a.reading, a.readingBytes), rb = pool.substr(b.reading, b.readingBytes);
+    if (ra != rb) return ra < rb;
+    return pool.substr(a.writing, a.writingBytes) < pool.substr(b.writing, b.writingBytes);
+  };
+  if (!std::is_sorted(catalog.names_.begin(), catalog.names_.end(), byReading)) {
+    std::stable_sort(catalog.names_.begin(), catalog.names_.end(), byReading);
+  }
+  std::unordered_map<std::uint32_t, std::uint16_t> patterns;
+  for (std::size_t i = 0; i < catalog.names_.size(); ++i) {
+    const auto id = static_cast<std::uint16_t>(patterns.size());
+    catalog.names_[i].pattern = patterns.emplace(catalog.StrokePattern(i), id).first->second;
+  }
+  catalog.patternCount_ = patterns.size();
   return catalog;
 }
 

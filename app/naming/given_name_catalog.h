@@ -25,7 +25,9 @@ class GivenNameCatalog {
  public:
   // Reads UTF-8 lines "writing<TAB>reading<TAB>sex" (m, f or b). A line is kept only when
   // its writing has 1 to 3 characters, each registrable and counted by the engine, and
-  // its reading is hiragana (ー allowed); other lines are dropped.
+  // its reading is hiragana (ー allowed); other lines are dropped. The names are held in
+  // reading order (CP932 bytes of the reading, then of the writing), so an index order is
+  // the kana order.
   static GivenNameCatalog FromLines(std::string_view utf8Lines, const core::EngineBinding& engine);
 
   // The catalog of the program's dictionary data, built on the first call.
@@ -42,6 +44,9 @@ class GivenNameCatalog {
   // Names with the same counts in the same order share this key (their sums under any
   // surname are equal).
   std::uint32_t StrokePattern(std::size_t index) const;
+  // The same as a small number, 0 to PatternCount() - 1.
+  std::size_t PatternId(std::size_t index) const { return names_[index].pattern; }
+  std::size_t PatternCount() const { return patternCount_; }
 
   // Bytes held (records and text pool), for the memory figure.
   std::size_t HeldBytes() const;
@@ -55,9 +60,11 @@ class GivenNameCatalog {
     std::uint8_t length;
     NameSex sex;
     std::array<std::uint8_t, kMaxGivenNameLength> strokes;
+    std::uint16_t pattern;
   };
   std::string pool_;
   std::vector<Entry> names_;
+  std::size_t patternCount_ = 0;
 };
 
 }  // namespace nuvaro::naming

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <numeric>
-#include <unordered_map>
 
 #include "core/member.h"
 #include "core/pair_reading.h"
@@ -10,19 +9,18 @@
 namespace nuvaro::naming {
 namespace {
 
-// One percentage per (stroke pattern, sex) for one person.
-using PatternScores = std::unordered_map<std::uint64_t, int>;
+// One percentage per (stroke pattern, sex) for one person; -1 until read.
+using PatternScores = std::vector<int>;
 
 int ScoreOf(const GivenNameCatalog& catalog, std::uint32_t name, const std::string& surname, bool candidateIsMale,
             const RankPerson& person, const PairPercentageReader& reader, const core::EngineBinding& engine,
             PatternScores& scores) {
-  const std::uint64_t key = static_cast<std::uint64_t>(catalog.StrokePattern(name)) << 1 | (candidateIsMale ? 1 : 0);
-  if (auto found = scores.find(key); found != scores.end()) return found->second;
+  int& score = scores[catalog.PatternId(name) * 2 + (candidateIsMale ? 1 : 0)];
+  if (score >= 0) return score;
   const std::string candidate = core::JoinFullName(surname, catalog.Writing(name));
   ::NuvaroData record = core::PairRecord(person.fullName, candidate, candidateIsMale, engine);
-  const int percentage = reader(record);
-  scores.emplace(key, percentage);
-  return percentage;
+  score = reader(record);
+  return score;
 }
 
 }  // namespace
@@ -44,7 +42,7 @@ NameRanking RankNames(const GivenNameCatalog& catalog, std::vector<std::uint32_t
   ranking.minimum.assign(rows, 0);
   ranking.average.assign(rows, 0);
   for (std::size_t p = 0; p < persons.size(); ++p) {
-    PatternScores scores;
+    PatternScores scores(catalog.PatternCount() * 2, -1);
     for (std::size_t row = 0; row < rows; ++row) {
       const std::uint32_t name = ranking.names[row];
       const bool male = CandidateIsMale(catalog.Sex(name), searched, persons[p]);
@@ -67,45 +65,41 @@ NameRanking RankNames(const GivenNameCatalog& catalog, std::vector<std::uint32_t
 }
 
 void SortRanking(const GivenNameCatalog& catalog, NameRanking& ranking, NameOrder order) {
+  // The catalog is in kana order, so a name's index breaks ties by reading; the order's
+  // own key goes above it (inverted where the highest comes first).
   const std::size_t rows = ranking.names.size();
-  std::vector<std::size_t> rowOrder(rows);
-  std::iota(rowOrder.begin(), rowOrder.end(), 0);
-  auto byReading = [&](std::size_t a, std::size_t b) {
-    const std::string_view ra = catalog.Reading(ranking.names[a]), rb = catalog.Reading(ranking.names[b]);
-    if (ra != rb) return ra < rb;
-    return catalog.Writing(ranking.names[a]) < catalog.Writing(ranking.names[b]);
-  };
-  auto keyed = [&](auto key, bool highestFirst) {
-    return [&, key, highestFirst](std::size_t a, std::size_t b) {
-      const int ka = key(a), kb = key(b);
-      if (ka != kb) return highestFirst ? ka > kb : ka < kb;
-      return byReading(a, b);
-    };
-  };
-  switch (order) {
-    case NameOrder::Minimum:
-      std::sort(rowOrder.begin(), rowOrder.end(), keyed([&](std::size_t r) { return int{ranking.minimum[r]}; }, true));
-      break;
-    case NameOrder::Average:
-      std::sort(rowOrder.begin(), rowOrder.end(), keyed([&](std::size_t r) { return int{ranking.average[r]}; }, true));
-      break;
-    case NameOrder::Reading:
-      std::sort(rowOrder.begin(), rowOrder.end(), byReading);
-      break;
-    case NameOrder::Strokes:
-      std::sort(rowOrder.begin(), rowOrder.end(),
-                keyed([&](std::size_t r) { return catalog.TotalStrokes(ranking.names[r]); }, false));
-      break;
+  std::vector<std::pair<std::uint64_t, std::uint32_t>> keys(rows);
+  for (std::size_t row = 0; row < rows; ++row) {
+    std::uint64_t primary = 0;
+    switch (order) {
+      case NameOrder::Minimum:
+        primary = static_cast<std::uint64_t>(0xFFFF - std::clamp<int>(ranking.minimum[row], 0, 0xFFFF));
+        break;
+      case NameOrder::Average:
+        primary = static_cast<std::uint64_t>(0xFFFF - std::clamp<int>(ranking.average[row], 0, 0xFFFF));
+        break;
+      case NameOrder::Reading:
+        break;
+      case NameOrder::Strokes:
+        primary = static_cast<std::uint64_t>(catalog.TotalStrokes(ranking.names[row]));
+        break;
+    }
+    keys[row] = {primary << 32 | ranking.names[row], static_cast<std::uint32_t>(row)};
   }
+  std::sort(keys.begin(), keys.end());
   NameRanking sorted;
   sorted.personCount = ranking.personCount;
   sorted.names.reserve(rows);
+  sorted.minimum.reserve(rows);
+  sorted.average.reserve(rows);
   sorted.percentages.reserve(ranking.percentages.size());
-  for (std::size_t row : rowOrder) {
+  for (const auto& [key, row] : keys) {
     sorted.names.push_back(ranking.names[row]);
     sorted.minimum.push_back(ranking.minimum[row]);
     sorted.average.push_back(ranking.average[row]);
-    for (std::size_t p = 0; p < ranking.personCount; ++p) sorted.percentages.push_back(ranking.percentages[row * ranking.personCount + p]);
+    for (std::size_t p = 0; p < ranking.personCount; ++p) {
+      sorted.percentages.push_back(ranking.percentages[row * ranking.personCount + p]);
+    }
   }
   ranking = std::move(sorted);
 }

@@ -19,6 +19,7 @@
 #include "core/engine_binding.h"
 #include "core/face.h"
 #include "core/guide_menu_model.h"
+#include "core/member.h"
 #include "core/pair_reading.h"
 #include "core/plugin_host.h"
 #include "naming/given_name_catalog.h"

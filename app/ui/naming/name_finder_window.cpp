@@ -68,7 +68,7 @@ CNameFinderWindow::CNameFinderWindow(core::CFace& face, core::PluginHost& host, 
   ApplySettings();
   TakeBoard();
   Refresh();
-  resize(900, 600);
+  resize(1060, 620);
 }
 
 CNameFinderWindow::~CNameFinderWindow() {
@@ -159,9 +159,7 @@ void CNameFinderWindow::BuildFilters() {
   table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
   // A model reset (every search) gives the header its default sizes again: the widths the
   // user chose are kept here and put back.
-  columnWidths_.assign(CNameTableModel::ColumnCount, 0);
-  columnWidths_[CNameTableModel::Favourite] = 28;
-  columnWidths_[CNameTableModel::Sums] = 170;
+  columnWidths_ = {28, 76, 96, 44, 76, 200, 52, 52};  // in the order of CNameTableModel::Column
   connect(table_->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int width) {
     if (!restoringWidths_ && column >= 0 && column < CNameTableModel::ColumnCount) {
       columnWidths_[static_cast<std::size_t>(column)] = width;
@@ -185,8 +183,11 @@ void CNameFinderWindow::BuildFilters() {
   auto* right = new QVBoxLayout;
   right->addWidget(table_, 1);
   right->addLayout(buttons);
+  auto* filters = new QWidget(this);
+  filters->setLayout(form);
+  filters->setMaximumWidth(330);
   auto* layout = new QHBoxLayout(this);
-  layout->addLayout(form);
+  layout->addWidget(filters);
   layout->addLayout(right, 1);
 
   for (QLineEdit* edit : {surname_, reading_, contains_, notContains_}) {
@@ -278,6 +279,7 @@ void CNameFinderWindow::Refresh() {
   const naming::NameOrder order = persons.empty() ? naming::NameOrder::Reading : naming::NameOrder::Minimum;
   model_->SetRanking(naming::RankNames(catalog_, std::move(names), surname, query.sex, persons, reader, engine_, order),
                      surname);
+  const QSignalBlocker noSecondSort(table_->horizontalHeader());  // the ranking comes sorted
   table_->horizontalHeader()->setSortIndicator(persons.empty() ? CNameTableModel::Reading : CNameTableModel::Minimum,
                                                persons.empty() ? Qt::AscendingOrder : Qt::DescendingOrder);
   status_->setText(Text(core::FormatNumber(finder_texts::kCountFormat, model_->rowCount())));
