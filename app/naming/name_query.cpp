@@ -79,8 +79,27 @@ bool MatchesQuery(const GivenNameCatalog& catalog, std::size_t index, const Name
 }
 
 std::vector<std::uint32_t> SearchNames(const GivenNameCatalog& catalog, const NameQuery& query) {
+  // The catalog is in reading order: a reading that starts the names (or is theirs) picks
+  // one stretch of it, found by halving, and only that stretch is looked at.
+  std::size_t first = 0, last = catalog.Size();
+  if (!query.reading.empty() && query.readingMatch != ReadingMatch::Contains) {
+    const std::string_view wanted = query.reading;
+    auto lower = [&](std::size_t from, std::size_t to, auto before) {
+      while (from < to) {
+        const std::size_t middle = from + (to - from) / 2;
+        if (before(catalog.Reading(middle))) {
+          from = middle + 1;
+        } else {
+          to = middle;
+        }
+      }
+      return from;
+    };
+    first = lower(first, last, [&](std::string_view reading) { return reading < wanted; });
+    last = lower(first, last, [&](std::string_view reading) { return reading.substr(0, wanted.size()) == wanted; });
+  }
   std::vector<std::uint32_t> found;
-  for (std::size_t i = 0; i < catalog.Size(); ++i) {
+  for (std::size_t i = first; i < last; ++i) {
     if (MatchesQuery(catalog, i, query)) found.push_back(static_cast<std::uint32_t>(i));
   }
   return found;
