@@ -31,6 +31,9 @@
 #include "ui/naming/name_finder_window.h"
 #include "ui/naming/name_table_model.h"
 #include "ui/naming/surname_change_dialog.h"
+#include "ui/detail/band_label.h"
+#include "ui/detail/contents_dialog.h"
+#include "core/detail_composition.h"
 
 using nuvaro::testing::Sjis;
 using nuvaro::testing::Utf8;
@@ -174,6 +177,22 @@ class NameFinderWindowTest : public QObject {
     naming::NameFavourites saved;
     QVERIFY(saved.Load());
     QVERIFY(saved.Contains(Sjis("花子"), Sjis("はなこ")));
+  }
+
+  // What the program's double click does: the own reading of the found name.
+  void theFoundNameGetsItsOwnReading() {
+    QString title, firstItem;
+    QTimer::singleShot(0, [&] {
+      auto* dialog = qobject_cast<CContentsDialog*>(QApplication::activeModalWidget());
+      if (dialog == nullptr) return;
+      title = dialog->TitleLabel()->text();
+      firstItem = QString::fromStdString(Utf8(dialog->Reading().personName + dialog->Reading().Caption(1)));
+      dialog->reject();
+    });
+    QVERIFY(OpenOwnReading(Sjis("山田 花子"), false, *host_, *engine_, window_.get()));
+    QCOMPARE(title, QStringLiteral("●あなたの姓名鑑定"));
+    QCOMPARE(firstItem, QStringLiteral("山田 花子さんの本性（隠れた性格）"));
+    QVERIFY(sink_->messages.empty());
   }
 
   void filtersAndColumnWidthsAreRememberedInTheDataFolder() {
