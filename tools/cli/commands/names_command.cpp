@@ -3,7 +3,8 @@
 // line per given name: its writing, reading, sex, strokes per character, the nine sums
 // under the surname and, with --with, the percentage with each person (the person in the
 // centre of a board, the name beside them, read by the plug-in) with their minimum and
-// average. In a batch, where a line is split at spaces, --with takes two words.
+// average. In a batch, where a line is split at spaces, --with takes two words, and a line
+// without --limit answers at most kBatchDefaultLimit names (one answer line each).
 #include <optional>
 #include <string>
 #include <variant>
@@ -28,6 +29,8 @@ constexpr char kUsage[] =
     "usage: names --surname SURNAME [--sex m|f] [--reading KANA|--reading-is KANA|--reading-has KANA] [--has CHARS] "
     "[--not CHARS] [--length 1-3] [--kanji|--kana] [--strokes MIN-MAX] [--plugin PLUGIN --with \"SURNAME GIVEN\" ...] "
     "[--sort min|avg|reading|strokes] [--limit N]";
+
+constexpr long kBatchDefaultLimit = 1000;
 
 struct NamesRequest {
   std::string surname;  // CP932
@@ -115,6 +118,7 @@ Parsed Parse(const std::vector<std::string>& args, const CommandSession& session
     }
   }
   if (request.surname.empty()) return Usage("--surname is required");
+  if (session.batch && request.limit < 0) request.limit = kBatchDefaultLimit;
   if (!request.persons.empty() && request.plugin.empty()) return Usage("--with needs --plugin");
   if (request.persons.empty() && !request.plugin.empty()) return Usage("--plugin needs at least one --with");
   return request;
