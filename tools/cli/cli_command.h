@@ -20,8 +20,12 @@ struct CommandResult {
   int status = kExitOk;
   Json output;        // the answer when status is kExitOk
   std::string error;  // a message for the user otherwise (UTF-8)
+  // The output is an array written one item per line (JSON lines); in a batch, where
+  // every question gets one line, the array is written as that line.
+  bool lines = false;
 
   static CommandResult Ok(Json output) { return {kExitOk, std::move(output), {}}; }
+  static CommandResult Lines(Json array) { return {kExitOk, std::move(array), {}, true}; }
   static CommandResult Fail(int status, std::string error) { return {status, Json::Null(), std::move(error)}; }
 };
 

@@ -61,7 +61,11 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
       err << "nuvaro-cli " << command->name << ": " << result.error << '\n';
       return result.status;
     }
-    out << result.output.Dump() << '\n';
+    if (result.lines) {
+      for (const Json& item : result.output.Items()) out << item.Dump() << '\n';
+    } else {
+      out << result.output.Dump() << '\n';
+    }
     return kExitOk;
   }
   if (args.size() > 2) {

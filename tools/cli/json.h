@@ -22,6 +22,9 @@ class Json {
   Json& Push(Json item);
   Json& Set(std::string key, Json value);
 
+  // The items of an array (empty for other values).
+  const std::vector<Json>& Items() const { return items_; }
+
   // The value as one line of JSON text.
   std::string Dump() const;
 

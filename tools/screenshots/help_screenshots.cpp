@@ -6,7 +6,9 @@
 // folder, NUVARO_DATA_DIR an empty folder for the sample lists).
 #include <QApplication>
 #include <QDialog>
+#include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QScreen>
 #include <QTest>
@@ -35,6 +37,7 @@
 #include "ui/calendar/calendar_window.h"
 #include "ui/chart/percentage_dialog.h"
 #include "ui/controls/hover_button.h"
+#include "ui/naming/name_finder_window.h"
 #include "ui/detail/contents_dialog.h"
 #include "ui/controls/link_label.h"
 #include "ui/frame/frame_commands.h"
@@ -141,6 +144,18 @@ int main(int argc, char** argv) {
   Settle();
   if (auto* bar = qobject_cast<CEntryToolbar*>(frame->EntryBar())) {
     failures += Save(bar->grab(), "member_bar.png") ? 0 : 1;
+    // The name finder from the bar's button: a reading typed, the names ranked.
+    QTest::mouseClick(bar->FinderButton(), Qt::LeftButton);
+    Settle();
+    if (auto* finder = frame->findChild<CNameFinderWindow*>()) {
+      finder->SexCombo()->setCurrentIndex(2);
+      finder->ReadingEdit()->setText(QStringLiteral("はな"));
+      Settle();
+      failures += SaveScreenArea(finder, "name_finder.png") ? 0 : 1;
+      finder->close();
+    } else {
+      ++failures;
+    }
     bar->hide();
   }
   QTest::mouseClick(frame->BoardToolbar()->Button(kCommandWhisper), Qt::LeftButton);

@@ -10,6 +10,7 @@
 #include "ui/frame/frame_commands.h"
 #include "ui/frame/main_frame.h"
 #include "ui/guide/guide_menu_view.h"
+#include "ui/naming/name_finder_launcher.h"
 
 namespace nuvaro::ui {
 
@@ -32,7 +33,9 @@ void CSDIWinApp::RegisterTemplates() {
 
 bool CSDIWinApp::CreateMainFrame() {
   auto makeEntryBar = [this](QWidget* frame) -> QWidget* {
-    return new CEntryToolbar(core_.MemberLists(), frame, &core_.Engine());
+    auto* bar = new CEntryToolbar(core_.MemberLists(), frame, &core_.Engine());
+    ConnectNameFinder(*bar, core_, frame);
+    return bar;
   };
   frame_ = std::make_unique<CMainFrame>(core_, templates_, makeEntryBar);
   return true;

@@ -9,6 +9,7 @@
 
 #include "core/core_texts.h"
 #include "core/member_form_check.h"
+#include "naming/registration_note.h"
 #include "core/member_groups.h"
 #include "members/member_bar_texts.h"
 #include "members/member_dialog.h"
@@ -28,7 +29,11 @@ CEntryToolbar::CEntryToolbar(core::MemberListSet& lists, QWidget* parent, const 
     : QWidget(parent, Qt::Tool), lists_(lists), chooseOpen_(ChooseImportFile), chooseSave_(ChooseExportFile) {
   runDialog_ = [engine](QWidget* dialogParent, std::string_view caption, core::MemberForm& form) {
     return RunMemberDialog(dialogParent, caption, form,
-                           [engine](const core::MemberForm& typed) { return core::ConfirmMemberForm(typed, engine); });
+                           [engine](const core::MemberForm& typed) {
+                             if (!core::ConfirmMemberForm(typed, engine)) return false;
+                             naming::NoteUnregistrableGivenName(typed.givenName);  // a note, never a refusal
+                             return true;
+                           });
   };
   setWindowTitle(Ui(member_texts::kBarTitle));
   lists_.ReloadAll();
@@ -73,6 +78,11 @@ CEntryToolbar::CEntryToolbar(core::MemberListSet& lists, QWidget* parent, const 
   buttonGrid->addWidget(buttons_[4], 1, 0);
   buttonGrid->addWidget(buttons_[5], 1, 1);
   buttonGrid->addWidget(buttons_[3], 1, 2);
+  finderButton_ = new QPushButton(Ui(member_texts::kFinderButton), this);
+  finderButton_->setToolTip(Ui(member_texts::kFinderTip));
+  finderButton_->setAutoDefault(false);
+  connect(finderButton_, &QPushButton::clicked, this, &CEntryToolbar::finderRequested);
+  buttonGrid->addWidget(finderButton_, 2, 0, 1, 3);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(6, 6, 6, 6);

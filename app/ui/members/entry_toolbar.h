@@ -55,6 +55,8 @@ class CEntryToolbar : public QWidget {
   void SetCurrentPageIndex(int index);
   QTabWidget* Tabs() const { return tabs_; }
   QPushButton* ButtonOf(Button button) const;
+  // "名前さがし": asks for the name finder (the program connects finderRequested).
+  QPushButton* FinderButton() const { return finderButton_; }
 
   void SetMemberDialogRunner(MemberDialogRunner runner) { runDialog_ = std::move(runner); }
   void SetOpenFileChooser(FileChooser chooser) { chooseOpen_ = std::move(chooser); }
@@ -75,6 +77,8 @@ class CEntryToolbar : public QWidget {
  signals:
   // The bar was closed with its own button.
   void closed();
+  // "名前さがし" was pressed.
+  void finderRequested();
 
  private:
   CMemberListPage* CurrentPage() const;
@@ -82,6 +86,7 @@ class CEntryToolbar : public QWidget {
   core::MemberListSet& lists_;
   QTabWidget* tabs_ = nullptr;
   QPushButton* buttons_[6] = {};
+  QPushButton* finderButton_ = nullptr;
   MemberDialogRunner runDialog_;
   FileChooser chooseOpen_;
   SaveChooser chooseSave_;
