@@ -168,7 +168,9 @@ ListFileContent ReadGroupFileChecked(const std::string& path) {
   }
   auto text = ImportTextAsCp932(*bytes);
   if (!text) {
+    // Shown as well as it can be, and never written over.
     content.state = ListFileState::NotText;
+    content.rows = ParseGroupFile(*bytes);
     content.bytes = std::move(*bytes);
     return content;
   }
