@@ -19,7 +19,17 @@ namespace fs = std::filesystem;
 constexpr std::string_view kJournalHeader = "list import\n";
 
 std::string JournalPath() { return platform::DataFile(kImportJournalName); }
-std::string NewListPath(const std::string& list) { return list + std::string(kNewListSuffix); }
+
+// The file a list path names: a list kept elsewhere through a symbolic link is replaced
+// where it lies, and the link stays a link (as a single save does).
+std::string ListTarget(const std::string& list) {
+  std::error_code error;
+  if (!fs::is_symlink(list, error)) return list;
+  const fs::path target = fs::weakly_canonical(list, error);
+  return error ? list : target.string();
+}
+
+std::string NewListPath(const std::string& list) { return ListTarget(list) + std::string(kNewListSuffix); }
 
 std::string FolderOf(const std::string& path) { return fs::path(path).parent_path().string(); }
 
@@ -33,12 +43,15 @@ bool PutNewListsInPlace(const std::vector<std::string>& listPaths, std::string* 
   for (const std::string& list : listPaths) {
     const std::string fresh = NewListPath(list);
     if (!platform::FileExists(fresh)) continue;
-    if (std::rename(fresh.c_str(), list.c_str()) != 0) {
+    if (std::rename(fresh.c_str(), ListTarget(list).c_str()) != 0) {
       if (failedPath != nullptr) *failedPath = list;
       return false;
     }
   }
-  return listPaths.empty() || platform::SyncFolder(FolderOf(listPaths.front()));
+  for (const std::string& list : listPaths) {
+    if (!platform::SyncFolder(FolderOf(ListTarget(list)))) return false;
+  }
+  return true;
 }
 
 // Temporary files of the safe save ("friend.lst.tmpAb12Cd") left by a process that was

@@ -11,15 +11,6 @@
 namespace nuvaro::ui {
 namespace {
 
-// One copy of the program per data folder: two copies on the same member lists would
-// each overwrite what the other wrote. A copy on other lists (another portable folder)
-// runs beside it.
-QString InstanceKey() {
-  const QByteArray folder = QByteArray::fromStdString(platform::DataDirectory());
-  return QStringLiteral("Nuvaro-") +
-         QString::fromLatin1(QCryptographicHash::hash(folder, QCryptographicHash::Sha1).toHex().left(16));
-}
-
 void BringToFront(QWidget* window) {
   if (window == nullptr) return;
   if (window->isMinimized()) window->showNormal();
@@ -30,8 +21,14 @@ void BringToFront(QWidget* window) {
 
 }  // namespace
 
+QString ProgramInstanceKey() {
+  const QByteArray folder = QByteArray::fromStdString(platform::DataDirectory());
+  return QStringLiteral("Nuvaro-") +
+         QString::fromLatin1(QCryptographicHash::hash(folder, QCryptographicHash::Sha1).toHex().left(16));
+}
+
 int RunProgram() {
-  platform::SingleInstance instance(InstanceKey());
+  platform::SingleInstance instance(ProgramInstanceKey());
   // The running copy has been asked to come forward; this one has nothing to do.
   if (instance.AnotherCopyRuns()) return 0;
   if (!instance.Listen() && instance.AnotherCopyRuns()) return 0;
