@@ -89,20 +89,23 @@ int main(int argc, char** argv) {
     }
   }
   if (mode == "check-import" && args.size() == 3) {
-    core::RecoverListFiles(ListPaths(lists));
+    const core::ImportRecovery recovery = core::RecoverListFiles(ListPaths(lists));
     const auto now = ReadLists(lists);
     const bool whole = now == ListSet('A') || now == ListSet('B');
-    std::printf("%s%s sets=%zu\n", whole ? "whole" : "mixed", LeftoversRemain() ? " leftover" : "",
-                core::ListBackupSets().size());
+    std::printf("%s%s%s\n", whole ? "whole" : "mixed", LeftoversRemain() ? " leftover" : "",
+                recovery == core::ImportRecovery::Finished ? " (import finished at start)"
+                : recovery == core::ImportRecovery::Undone ? " (import undone at start)"
+                                                           : "");
     return 0;
   }
   if (mode == "check-save") {
-    core::RecoverListFiles(ListPaths(lists));
+    const core::ImportRecovery recovery = core::RecoverListFiles(ListPaths(lists));
     const auto rows = core::ReadGroupFile(lists.Page(0).FilePath()).value_or(std::vector<core::Member>{});
     const auto base = ListSet('A')[0];
     std::vector<core::Member> added = base;
     added.insert(added.begin(), core::Member{"fault trial", std::string(core::texts::kMale), "30"});
-    std::printf("%s%s\n", rows == base || rows == added ? "whole" : "torn", LeftoversRemain() ? " leftover" : "");
+    std::printf("%s%s%s\n", rows == base || rows == added ? "whole" : "torn", LeftoversRemain() ? " leftover" : "",
+                recovery == core::ImportRecovery::NothingToDo ? "" : " (recovery ran)");
     return 0;
   }
   return 2;
