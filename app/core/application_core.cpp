@@ -2,6 +2,9 @@
 
 #include "core/core_texts.h"
 #include "core/data_seeding.h"
+#include "core/list_replacement.h"
+#include "core/member_groups.h"
+#include "platform/core/data_folder.h"
 #include "platform/core/message_sink.h"
 
 namespace nuvaro::core {
@@ -30,6 +33,10 @@ bool ApplicationCore::InitInstance(const StartupSteps& steps) {
   }
   stage_ = StartupStage::PluginsLoaded;
   SeedDataFolder();
+  // Before any list is read: an import stopped part way is finished or undone.
+  std::vector<std::string> listPaths;
+  for (const MemberGroup& group : MemberGroups()) listPaths.push_back(platform::DataFile(group.fileName));
+  RecoverListFiles(listPaths);
   Run(steps.initializeDataExchange);
   Run(steps.loadProfileSettings);
   Run(steps.registerTemplates);

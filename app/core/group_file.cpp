@@ -1,9 +1,14 @@
 #include "core/group_file.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <exception>
 
+#include "core/core_texts.h"
 #include "core/cp932_text.h"
+#include "core/import_text.h"
 #include "platform/core/encoding.h"
 #include "platform/core/file_system.h"
 
@@ -84,7 +89,9 @@ std::string CleanCell(std::string_view cell) {
 
 }  // namespace
 
-std::vector<Member> ParseGroupFile(std::string_view bytes) {
+std::vector<Member> ParseGroupFile(std::string_view file) {
+  const std::string ended = EndLoneCarriageReturns(file);
+  std::string_view bytes = ended;
   std::vector<Member> rows;
   while (!bytes.empty()) {
     std::size_t length = NextPieceLength(bytes);
@@ -137,6 +144,65 @@ std::optional<std::vector<Member>> ReadGroupFile(const std::string& path) {
   return ParseGroupFile(*bytes);
 }
 
+ListFileContent ReadGroupFileChecked(const std::string& path) {
+  ListFileContent content;
+  struct stat info {};
+  if (stat(path.c_str(), &info) != 0) {
+    content.state = errno == ELOOP ? ListFileState::LinkLoop
+                    : errno == ENOENT || errno == ENOTDIR ? ListFileState::Missing
+                                                          : ListFileState::Unreadable;
+    return content;
+  }
+  if (S_ISDIR(info.st_mode)) {
+    content.state = ListFileState::Folder;
+    return content;
+  }
+  if (!S_ISREG(info.st_mode)) {
+    content.state = ListFileState::NotRegular;
+    return content;
+  }
+  auto bytes = ReadListFile(path);
+  if (!bytes) {
+    content.state = ListFileState::Unreadable;
+    return content;
+  }
+  auto text = ImportTextAsCp932(*bytes);
+  if (!text) {
+    // Shown as well as it can be, and never written over.
+    content.state = ListFileState::NotText;
+    content.rows = ParseGroupFile(*bytes);
+    content.bytes = std::move(*bytes);
+    return content;
+  }
+  content.state = !text->fromUtf8 ? ListFileState::Read
+                  : text->replaced > 0 ? ListFileState::Unstorable
+                                       : ListFileState::FromUtf8;
+  content.rows = ParseGroupFile(text->cp932);
+  content.bytes = std::move(*bytes);
+  return content;
+}
+
+bool IsWritableListState(ListFileState state) {
+  return state == ListFileState::Missing || state == ListFileState::Read || state == ListFileState::FromUtf8;
+}
+
+std::string ListFileStateMessage(ListFileState state, const std::string& path) {
+  std::string_view format;
+  switch (state) {
+    case ListFileState::Missing:
+    case ListFileState::Read:
+    case ListFileState::FromUtf8:
+      return {};
+    case ListFileState::Unstorable: format = texts::kListUnstorableFormat; break;
+    case ListFileState::NotText: format = texts::kListNotTextFormat; break;
+    case ListFileState::Folder: format = texts::kListIsFolderFormat; break;
+    case ListFileState::NotRegular: format = texts::kListNotRegularFormat; break;
+    case ListFileState::LinkLoop: format = texts::kListLinkLoopFormat; break;
+    case ListFileState::Unreadable: format = texts::kListUnreadableFormat; break;
+  }
+  return FormatText(format, DisplayPath(path)) + std::string(texts::kListReadOnlySuffix);
+}
+
 std::string BackupPathFor(const std::string& path) {
   // A file-system path, whatever the encoding of its folder names: neither '/' nor '.'
   // can be the second byte of a two-byte character, so plain byte searches find them,
@@ -149,9 +215,14 @@ std::string BackupPathFor(const std::string& path) {
 }
 
 bool WriteGroupFile(const std::string& path, const std::vector<Member>& rows, std::string* failedPath) {
+  return SaveGroupFile(path, rows, failedPath) == platform::SaveOutcome::Saved;
+}
+
+platform::SaveOutcome SaveGroupFile(const std::string& path, const std::vector<Member>& rows,
+                                    std::string* failedPath) {
   auto fail = [&](const std::string& which) {
     if (failedPath != nullptr) *failedPath = which;
-    return false;
+    return platform::SaveOutcome::NotSaved;
   };
   // The list is replaced only once its previous content is safe in the backup.
   if (platform::PathExists(path)) {
@@ -160,8 +231,9 @@ bool WriteGroupFile(const std::string& path, const std::vector<Member>& rows, st
     if (!previous) return fail(path);
     if (!platform::WriteWholeFileSafely(backup, *previous)) return fail(backup);
   }
-  if (!platform::WriteWholeFileSafely(path, FormatGroupFile(rows))) return fail(path);
-  return true;
+  const platform::SaveOutcome outcome = platform::SaveWholeFile(path, FormatGroupFile(rows));
+  if (outcome != platform::SaveOutcome::Saved && failedPath != nullptr) *failedPath = path;
+  return outcome;
 }
 
 }  // namespace nuvaro::core

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/member.h"
+#include "platform/core/file_system.h"
 
 namespace nuvaro::core {
 
@@ -20,7 +21,8 @@ inline constexpr std::size_t kGroupLineBytes = 127;
 // before a character that would not fit), every CR dropped; in each piece "," ends a
 // field and LF ends the last one. The first field appends a row (its name), the second
 // sets the sex, the third and every later one the age band, and the field ended by the
-// line end is always the age band. A line without any "," starts no row and leaves
+// line end is always the age band. A CR not followed by LF ends a line (a file with
+// the old Macintosh line ends); every other CR is dropped. A line without any "," starts no row and leaves
 // other rows alone; a last line without LF is read like one with it.
 std::vector<Member> ParseGroupFile(std::string_view bytes);
 
@@ -40,6 +42,37 @@ std::optional<std::string> ReadListFile(const std::string& path);
 // The rows of the file, or nothing when it cannot be opened.
 std::optional<std::vector<Member>> ReadGroupFile(const std::string& path);
 
+// What reading a list file found. Only a missing file or one read whole (CP932, or
+// UTF-8 converted as the import converts it) may be written over; every other state
+// keeps the list read-only so the file is never overwritten.
+enum class ListFileState {
+  Missing,      // no file of that name: an empty list
+  Read,         // CP932 (or plain ASCII)
+  FromUtf8,     // UTF-8 that CP932 holds whole, converted
+  Unstorable,   // UTF-8 with characters CP932 cannot hold (shown as "？")
+  NotText,      // neither CP932 nor UTF-8
+  Folder,       // a folder of that name
+  NotRegular,   // a FIFO, a device, a socket
+  LinkLoop,     // symbolic links that never end
+  Unreadable,   // no permission, or a read error
+};
+
+struct ListFileContent {
+  ListFileState state = ListFileState::Missing;
+  std::vector<Member> rows;
+  std::string bytes;  // the file's bytes as read (empty unless read)
+};
+
+// Reads a list file and says what it found. A lone CR ends a line as LF does.
+ListFileContent ReadGroupFileChecked(const std::string& path);
+
+// True for the states whose file may be written over.
+bool IsWritableListState(ListFileState state);
+
+// The message for a state that keeps a list read-only (CP932, with the file's name and
+// what was done); empty for the writable states.
+std::string ListFileStateMessage(ListFileState state, const std::string& path);
+
 // Where the previous content of a list file is kept: its extension replaced by "bak"
 // (friend.lst -> friend.bak; a name without extension gets ".bak" appended).
 std::string BackupPathFor(const std::string& path);
@@ -50,5 +83,10 @@ std::string BackupPathFor(const std::string& path);
 // it) the list is not touched. False on failure, with the path of the file that could
 // not be read or written in failedPath.
 bool WriteGroupFile(const std::string& path, const std::vector<Member>& rows, std::string* failedPath = nullptr);
+
+// The same, telling a list that is in place but whose folder could not be flushed
+// (SavedNotFlushed) apart from one that was not written at all.
+platform::SaveOutcome SaveGroupFile(const std::string& path, const std::vector<Member>& rows,
+                                    std::string* failedPath = nullptr);
 
 }  // namespace nuvaro::core

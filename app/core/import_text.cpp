@@ -6,10 +6,8 @@
 #include "platform/core/encoding.h"
 
 namespace nuvaro::core {
-namespace {
 
-// Length of the UTF-8 sequence starting at text[at], or 0 when it is not a valid one
-// (a stray continuation byte, a truncated or overlong sequence, a surrogate).
+// Invalid: a stray continuation byte, a truncated or overlong sequence, a surrogate.
 std::size_t Utf8SequenceLength(std::string_view text, std::size_t at) {
   const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
   const unsigned char first = byte(at);
@@ -25,6 +23,8 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t at) {
   return length;
 }
 
+namespace {
+
 bool IsValidUtf8(std::string_view text) {
   for (std::size_t i = 0; i < text.size();) {
     const std::size_t length = Utf8SequenceLength(text, i);
@@ -36,27 +36,42 @@ bool IsValidUtf8(std::string_view text) {
 
 }  // namespace
 
+std::string EndLoneCarriageReturns(std::string_view text) {
+  std::string ended;
+  ended.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    ended += text[i];
+    // CR is never the second byte of a CP932 character, nor part of a UTF-8 sequence.
+    if (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')) ended += '\n';
+  }
+  return ended;
+}
+
 std::optional<ImportText> ImportTextAsCp932(std::string_view bytes) {
   const bool asciiOnly = std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-  if (asciiOnly) return ImportText{std::string(bytes), false, 0};
+  if (asciiOnly) return ImportText{std::string(bytes), false, 0, {}};
   const bool bom = bytes.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark;
   if (!bom && !IsValidUtf8(bytes)) {
     if (!platform::Cp932ToUtf8(bytes)) return std::nullopt;
-    return ImportText{std::string(bytes), false, 0};
+    return ImportText{std::string(bytes), false, 0, {}};
   }
   std::string_view text = bom ? bytes.substr(kUtf8ByteOrderMark.size()) : bytes;
   if (!IsValidUtf8(text)) return std::nullopt;
   ImportText result;
   result.fromUtf8 = true;
+  std::size_t line = 1;
   for (std::size_t i = 0; i < text.size();) {
     const std::size_t length = Utf8SequenceLength(text, i);
-    auto character = platform::Utf8ToCp932(text.substr(i, length));
+    const std::string_view utf8 = text.substr(i, length);
+    auto character = platform::Utf8ToCp932(utf8);
     if (character) {
       result.cp932 += *character;
     } else {
       result.cp932 += texts::kReplacementCharacter;
       ++result.replaced;
+      result.unstorable.push_back({line, std::string(utf8)});
     }
+    if (utf8 == "\n" || (utf8 == "\r" && (i + 1 == text.size() || text[i + 1] != '\n'))) ++line;
     i += length;
   }
   return result;

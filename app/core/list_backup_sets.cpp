@@ -17,6 +17,11 @@ namespace fs = std::filesystem;
 
 fs::path BackupRoot() { return fs::path(platform::DataFile(texts::kListBackupFolder)); }
 
+// A set still being written, or one left by an interrupted copy.
+constexpr std::string_view kIncompletePrefix = ".incomplete-";
+
+bool IsCompleteSetName(const std::string& name) { return !name.empty() && name.front() != '.'; }
+
 std::string TimeStamp() {
   const platform::LocalTime now = platform::GetLocalTime();
   char stamp[32];
@@ -31,7 +36,9 @@ std::vector<std::string> ListBackupSets() {
   std::vector<std::string> sets;
   std::error_code error;
   for (fs::directory_iterator it(BackupRoot(), error), end; !error && it != end; it.increment(error)) {
-    if (it->is_directory(error)) sets.push_back(it->path().string());
+    if (it->is_directory(error) && IsCompleteSetName(it->path().filename().string())) {
+      sets.push_back(it->path().string());
+    }
   }
   std::sort(sets.begin(), sets.end());  // the names sort by date and time
   return sets;
@@ -44,17 +51,34 @@ std::optional<std::string> MakeListBackupSet(const std::vector<std::string>& lis
   std::string name = stamp;
   for (int n = 2; fs::exists(BackupRoot() / name, error); ++n) name = stamp + "-" + std::to_string(n);
   const fs::path folder = BackupRoot() / name;
-  if (!fs::create_directories(folder, error) || error) return std::nullopt;
+  const fs::path incomplete = BackupRoot() / (std::string(kIncompletePrefix) + name);
+  fs::remove_all(incomplete, error);
+  if (!fs::create_directories(incomplete, error) || error) return std::nullopt;
   for (const std::string& path : listPaths) {
     if (!platform::FileExists(path)) continue;
-    if (!platform::CopyFileOverwrite(path, (folder / fs::path(path).filename()).string())) {
-      fs::remove_all(folder, error);
+    if (!platform::CopyFileOverwrite(path, (incomplete / fs::path(path).filename()).string())) {
+      fs::remove_all(incomplete, error);
       return std::nullopt;
     }
+  }
+  // Every copy is flushed (the safe save), so the set is whole once it has its name.
+  fs::rename(incomplete, folder, error);
+  if (error || !platform::SyncFolder(BackupRoot().string())) {
+    fs::remove_all(incomplete, error);
+    return std::nullopt;
   }
   std::vector<std::string> sets = ListBackupSets();
   for (std::size_t i = 0; i + kKeptListBackupSets < sets.size(); ++i) fs::remove_all(sets[i], error);
   return std::string(texts::kListBackupFolder) + "/" + name;
+}
+
+void RemoveIncompleteBackupSets() {
+  std::error_code error;
+  std::vector<fs::path> stale;
+  for (fs::directory_iterator it(BackupRoot(), error), end; !error && it != end; it.increment(error)) {
+    if (it->path().filename().string().starts_with(kIncompletePrefix)) stale.push_back(it->path());
+  }
+  for (const fs::path& path : stale) fs::remove_all(path, error);
 }
 
 }  // namespace nuvaro::core

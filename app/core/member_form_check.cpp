@@ -3,6 +3,7 @@
 #include "core/core_texts.h"
 #include "core/cp932_text.h"
 #include "core/group_file.h"
+#include "core/member_name_start_check.h"
 #include "core/name_readability.h"
 #include "platform/core/message_sink.h"
 
@@ -29,6 +30,7 @@ bool ConfirmMemberForm(const MemberForm& form, const EngineBinding* engine) {
     Tell(texts::kCommaRefused);
     return false;
   }
+  if (!CheckMemberNameStart(form)) return false;
   const Member typed{JoinFullName(form.surname, form.givenName),
                      std::string(form.sexIndex == 0 ? texts::kMale : texts::kFemale), form.ageBand};
   const Member kept = FitMemberForFile(typed);

@@ -12,6 +12,7 @@ class EngineBinding;
 // what was typed. In order:
 // - an empty surname or given name: "姓と名を入力してください。";
 // - a half-width "," in any field (it would split the list file's fields): refused;
+// - a name part beginning like a spreadsheet formula (CheckMemberNameStart): refused;
 // - a name too long for a line of the list file: says how much would be kept and asks;
 // - with an engine, a name whose strokes cannot all be counted: names the characters
 //   and asks whether to register it anyway.

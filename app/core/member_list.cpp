@@ -1,6 +1,7 @@
 #include "core/member_list.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "core/core_texts.h"
 #include "core/cp932_text.h"
@@ -27,19 +28,59 @@ MemberList::MemberList(std::string fileName) : fileName_(std::move(fileName)) {}
 
 std::string MemberList::FilePath() const { return platform::DataFile(fileName_); }
 
+MemberList::Fingerprint MemberList::FingerprintOf(ListFileState state, std::string_view bytes) {
+  return Fingerprint{state, bytes.size(), std::hash<std::string_view>{}(bytes)};
+}
+
 void MemberList::Load() {
-  auto rows = ReadGroupFile(FilePath());
-  if (!rows) return;
-  rows_.insert(rows_.end(), rows->begin(), rows->end());
+  ListFileContent content = ReadGroupFileChecked(FilePath());
+  state_ = content.state;
+  fingerprint_ = FingerprintOf(content.state, content.bytes);
+  rows_.insert(rows_.end(), content.rows.begin(), content.rows.end());
+  const std::string problem = ListFileStateMessage(state_, FilePath());
+  if (!problem.empty()) platform::ShowMessageBox(nullptr, problem, texts::kApplicationTitle);
 }
 
 bool MemberList::Save(std::vector<Member> previousRows) {
+  if (!Writable()) {
+    rows_ = std::move(previousRows);
+    platform::ShowMessageBox(nullptr, texts::kListReadOnlyRefused, texts::kApplicationTitle);
+    return false;
+  }
+  if (fingerprint_) {
+    ListFileContent now = ReadGroupFileChecked(FilePath());
+    if (FingerprintOf(now.state, now.bytes) != *fingerprint_) {
+      // Another copy of the program or an editor wrote the file: its members win, and
+      // the change made here is done again by the user on top of them.
+      rows_ = std::move(now.rows);
+      state_ = now.state;
+      fingerprint_ = FingerprintOf(now.state, now.bytes);
+      std::string message = FormatText(texts::kListChangedOutsideFormat, DisplayPath(fileName_));
+      const std::string problem = ListFileStateMessage(state_, FilePath());
+      if (!problem.empty()) message += "\n" + problem;
+      platform::ShowMessageBox(nullptr, message, texts::kApplicationTitle);
+      return false;
+    }
+  }
   std::string failedPath;
-  if (WriteGroupFile(FilePath(), rows_, &failedPath)) return true;
+  const platform::SaveOutcome outcome = SaveGroupFile(FilePath(), rows_, &failedPath);
+  if (outcome != platform::SaveOutcome::NotSaved) {
+    state_ = ListFileState::Read;
+    fingerprint_ = FingerprintOf(state_, FormatGroupFile(rows_));
+  }
+  if (outcome == platform::SaveOutcome::Saved) return true;
+  if (outcome == platform::SaveOutcome::SavedNotFlushed) {
+    // The file holds the change; only its durability is in doubt.
+    platform::ShowMessageBox(nullptr, FormatText(texts::kSavedNotFlushedFormat, DisplayPath(failedPath)),
+                             texts::kApplicationTitle);
+    return true;
+  }
   // Nothing was written: show what the file holds, so no row on screen is missing from
   // it after a restart (the rows from before the change when it cannot be read).
-  auto onDisk = ReadGroupFile(FilePath());
-  rows_ = onDisk ? std::move(*onDisk) : std::move(previousRows);
+  ListFileContent onDisk = ReadGroupFileChecked(FilePath());
+  const bool readable = onDisk.state != ListFileState::Unreadable && onDisk.state != ListFileState::LinkLoop;
+  rows_ = readable ? std::move(onDisk.rows) : std::move(previousRows);
+  if (readable) fingerprint_ = FingerprintOf(onDisk.state, onDisk.bytes);
   platform::ShowMessageBox(nullptr,
                            DisplayPath(failedPath) + std::string(texts::kCannotOpenSuffix) + "\n" +
                                std::string(texts::kChangesNotSaved),

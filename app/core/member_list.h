@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/group_file.h"
 #include "core/member.h"
 
 namespace nuvaro::core {
@@ -36,13 +37,22 @@ class MemberList {
   const std::vector<Member>& Rows() const { return rows_; }
   int RowCount() const { return static_cast<int>(rows_.size()); }
 
-  // Appends the rows of the list file; a file that cannot be opened adds nothing.
+  // Appends the rows of the list file (a missing file adds nothing) and remembers what
+  // the file held. A file that cannot be taken whole (a folder, a FIFO, a link loop, an
+  // unreadable file, neither CP932 nor UTF-8, or UTF-8 with characters CP932 cannot
+  // hold) makes the list read-only, and the user is told why.
   void Load();
   void Clear() { rows_.clear(); }
-  // Backs up and rewrites the list file from the rows. When the backup or the file
-  // cannot be written nothing is replaced, the rows become what the file holds (or
-  // previousRows when it cannot be read), and the user is told: the failing path +
-  // "ファイルがオープンできません。" and that the change was not saved.
+  // False when the list file must not be written over (see Load).
+  bool Writable() const { return IsWritableListState(state_); }
+  // Backs up and rewrites the list file from the rows. A read-only list is not written:
+  // the rows go back to previousRows and the user is told. A file changed by someone
+  // else since it was last read or written here is not overwritten either: the rows
+  // become what it holds now, and the user is told to do the change again. When the
+  // backup or the file cannot be written nothing is replaced, the rows become what the
+  // file holds (or previousRows when it cannot be read), and the user is told: the
+  // failing path + "ファイルがオープンできません。" and that the change was not saved.
+  // A file written whose folder could not be flushed keeps the rows, and says so.
   bool Save(std::vector<Member> previousRows = {});
 
   // The dialog contents for "登録": empty fields, "男性".
@@ -68,8 +78,20 @@ class MemberList {
   std::string DragText(int row) const;
 
  private:
+  // What the file held when it was last read or written here: a size and a hash of
+  // the bytes, or nothing before the first Load (then a save checks nothing).
+  struct Fingerprint {
+    ListFileState state = ListFileState::Missing;
+    std::size_t size = 0;
+    std::size_t hash = 0;
+    bool operator==(const Fingerprint&) const = default;
+  };
+  static Fingerprint FingerprintOf(ListFileState state, std::string_view bytes);
+
   std::string fileName_;
   std::vector<Member> rows_;
+  ListFileState state_ = ListFileState::Missing;
+  std::optional<Fingerprint> fingerprint_;
 };
 
 }  // namespace nuvaro::core

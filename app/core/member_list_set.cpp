@@ -5,8 +5,11 @@
 #include "core/group_file.h"
 #include "core/import_text.h"
 #include "core/list_backup_sets.h"
+#include "core/list_export_format.h"
+#include "core/list_replacement.h"
 #include "core/member_groups.h"
 #include "core/member_import.h"
+#include "core/unstorable_characters.h"
 #include "platform/core/encoding.h"
 #include "platform/core/file_system.h"
 #include "platform/core/message_sink.h"
@@ -48,7 +51,10 @@ bool MemberListSet::Import(const std::string& path) {
     return false;
   }
   auto text = ImportTextAsCp932(*bytes);
-  auto lineCount = text ? ValidateImportText(text->cp932) : std::nullopt;
+  if (text) text->cp932 = EndLoneCarriageReturns(text->cp932);
+  // A file of our own export goes back list by list; any other file is shared out.
+  auto ownExport = text ? ParseListExport(text->cp932, pages_.size(), text->fromUtf8) : std::nullopt;
+  auto lineCount = ownExport ? std::optional<std::size_t>(0) : text ? ValidateImportText(text->cp932) : std::nullopt;
   if (!lineCount) {
     ShowMessage(texts::kImportFailed);
     ReloadAll();  // the pages always show what the list files hold
@@ -66,20 +72,26 @@ bool MemberListSet::Import(const std::string& path) {
     ShowMessage(texts::kImportBackupFailed);
     return false;
   }
-  if (text->replaced > 0) ShowMessage(FormatNumber(texts::kImportReplacedFormat, text->replaced));
-  std::vector<std::vector<Member>> groups = DistributeImport(text->cp932, pages_.size());
-  bool written = true;
-  for (std::size_t i = 0; i < pages_.size(); ++i) {
-    std::string failedPath;
-    if (!WriteGroupFile(pages_[i].FilePath(), groups[i], &failedPath)) {
-      ShowCannotOpen(failedPath);
-      written = false;
-      break;
-    }
+  if (!text->unstorable.empty()) {
+    platform::ShowMessageBoxUtf8(nullptr, UnstorableInImportMessage(text->unstorable, text->cp932),
+                                 texts::kApplicationTitle);
+  }
+  std::vector<std::vector<Member>> groups =
+      ownExport ? std::move(*ownExport) : DistributeImport(text->cp932, pages_.size());
+  if (ownExport) {
+    for (const auto& group : groups) *lineCount += group.size();
+  }
+  const ListReplacement replacement = ReplaceListsWhole(listPaths, groups, *backup);
+  if (!replacement.replaced) {
+    ShowCannotOpen(replacement.failedPath);
+    ShowMessage(replacement.listsChanged ? FormatText(texts::kImportPartlyDoneFormat, DisplayPath(*backup))
+                                         : std::string(texts::kImportNothingChanged));
+    ReloadAll();
+    return false;
   }
   ReloadAll();
-  if (written) ShowMessage(ImportReport(groups, *lineCount, *backup));
-  return written;
+  ShowMessage(ImportReport(groups, *lineCount, *backup));
+  return true;
 }
 
 std::string MemberListSet::ImportReport(const std::vector<std::vector<Member>>& groups, std::size_t lineCount,
@@ -109,23 +121,23 @@ bool MemberListSet::Export(const std::string& path, ExportEncoding encoding) {
   }
   // Everything is read before the target is written, so exporting onto one of the list
   // files themselves cannot lose the lists after it.
-  std::string joined;
+  std::vector<std::vector<Member>> lists;
   bool complete = true;
   std::string unreadable;
   for (const MemberList& page : pages_) {
-    auto bytes = ReadListFile(page.FilePath());
-    if (!bytes) {
+    ListFileContent content = ReadGroupFileChecked(page.FilePath());
+    if (content.state == ListFileState::Missing || content.state == ListFileState::Unreadable ||
+        content.state == ListFileState::LinkLoop ||
+        content.state == ListFileState::Folder || content.state == ListFileState::NotRegular) {
       complete = false;
       unreadable = page.FilePath();
       break;
     }
-    joined += *bytes;
-    // A hand-edited list may lack its last line end; without one its last member and
-    // the next list's first member would run together into one line.
-    if (!joined.empty() && joined.back() != '\n') joined += "\r\n";
+    lists.push_back(std::move(content.rows));
   }
-  if (encoding == ExportEncoding::Utf8) joined = std::string(kUtf8ByteOrderMark) + platform::Cp932ToUtf8Lossy(joined);
-  if (!platform::WriteWholeFileSafely(path, joined)) {
+  const std::string exported =
+      encoding == ExportEncoding::Utf8 ? FormatListExportUtf8(lists) : FormatListExport(lists);
+  if (!platform::WriteWholeFileSafely(path, exported)) {
     ShowCannotOpen(path);
     return false;
   }

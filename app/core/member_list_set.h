@@ -28,20 +28,23 @@ class MemberListSet {
   // Clears every page and reloads it from its list file, in tab order.
   void ReloadAll();
 
-  // "ﾘｽﾄ読込" with the chosen file (CP932, or UTF-8 converted to CP932): checks the whole
-  // file, asks "現在のリスト1～5の内容は、…よろしいですか？", copies the lists into a dated
-  // backup set, then rewrites every list file in tab order with its share of the lines
-  // (each list backed up first) and reloads every page, and says how many members went
-  // into which list and where the previous lists are. Messages: path +
+  // "ﾘｽﾄ読込" with the chosen file (CP932, or UTF-8 converted to CP932; a lone CR ends a
+  // line): a file of this program's export puts every member back into its own list;
+  // any other file is checked whole and shared out in tab order. Asks
+  // "現在のリスト1～5の内容は、…よろしいですか？", copies the lists into a dated backup
+  // set, then replaces all list files at once (ReplaceListsWhole: wholly new, or wholly
+  // old at the next start) and reloads every page, and says how many members went into
+  // which list and where the previous lists are. Messages: path +
   // "ファイルがオープンできません。" (the chosen file, or a list file that cannot be
-  // written: the earlier ones stay written), "指定されたファイルの読込みに失敗しました。"
-  // (neither CP932 nor UTF-8, or the check fails: nothing written), how many characters
-  // CP932 cannot hold were replaced, and "分割されたファイルを設定してください" without
-  // pages. True when all was written.
+  // written, followed by whether the lists are as before or where the backup set is),
+  // "指定されたファイルの読込みに失敗しました。" (neither CP932 nor UTF-8, or the check
+  // fails: nothing written), each character CP932 cannot hold with its line and member,
+  // and "分割されたファイルを設定してください" without pages. True when all was written.
   bool Import(const std::string& path);
 
-  // "ﾘｽﾄ保存" with the chosen file: writes the list files one after the other, unchanged
-  // (or all converted to UTF-8 with a byte-order mark),
+  // "ﾘｽﾄ保存" with the chosen file: writes the members of the lists one after the other,
+  // each line with the column that names its list (list_export_format.h), in CP932 or
+  // in UTF-8 with a byte-order mark and formula-like cells guarded,
   // and shows "< name >ファイルにメンバーリストが保存されました". A list file that cannot be
   // read stops there with path + "ファイルがオープンできません。" (the lists before it are
   // written); a target that cannot be written gets the same message and stays as it

@@ -6,7 +6,7 @@
 #include <QTranslator>
 
 #include "page_browser_window.h"
-#include "single_instance.h"
+#include "platform/qt/single_instance.h"
 
 namespace nuvaro::companions {
 
@@ -17,11 +17,11 @@ int RunCompanion(int argc, char** argv, const CompanionDescription& description)
                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QApplication::installTranslator(&qtTexts);
 
-  SingleInstance instance(description.key);
+  platform::SingleInstance instance(description.key);
   if (instance.AnotherCopyRuns()) return 0;
 
   PageBrowserWindow window(description.title, description.resourceFolder);
-  QObject::connect(&instance, &SingleInstance::raiseRequested, &window, &PageBrowserWindow::BringToFront);
+  QObject::connect(&instance, &platform::SingleInstance::raiseRequested, &window, &PageBrowserWindow::BringToFront);
   instance.Listen();
   window.show();
   return QApplication::exec();

@@ -54,14 +54,25 @@ std::string FolderOf(const std::string& path) {
   return path.substr(0, separator);
 }
 
+// A link another user may have planted: it lies in a world-writable sticky folder and
+// belongs neither to us, nor to root, nor to the folder's owner (the kernel's
+// protected_symlinks rule, applied whatever the kernel is set to).
+bool IsForeignLinkInSharedFolder(const std::string& path, const struct stat& link) {
+  struct stat folder {};
+  if (stat(FolderOf(path).c_str(), &folder) != 0) return true;
+  const bool shared = (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
+  return shared && link.st_uid != geteuid() && link.st_uid != 0 && link.st_uid != folder.st_uid;
+}
+
 // The file a path finally names: symbolic links in its last part are followed (a
 // relative link target counts from the link's folder), so that a save replaces the file
 // the link points at and the link stays a link. Gives up after 40 links, as the kernel
-// does.
+// does, and at a foreign link in a shared folder.
 std::optional<std::string> FollowLinks(std::string path) {
   for (int hops = 0; hops < 40; ++hops) {
     struct stat info {};
     if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+    if (IsForeignLinkInSharedFolder(path, info)) return std::nullopt;
     std::string target(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 255) + 1, '\0');
     ssize_t length = readlink(path.c_str(), target.data(), target.size());
     if (length < 0 || static_cast<std::size_t>(length) >= target.size()) return std::nullopt;
@@ -71,14 +82,23 @@ std::optional<std::string> FollowLinks(std::string path) {
   return std::nullopt;
 }
 
-// Makes a finished rename durable: the folder entry is flushed as well as the file, so a
-// save that was reported as done survives a power cut. A file system that cannot flush
-// folders (EINVAL) has nothing more to do.
-bool SyncFolder(const std::string& folder) {
-  FileDescriptor fd(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (!fd.Valid()) return false;
-  if (fsync(fd.Get()) != 0 && errno != EINVAL) return false;
-  return fd.Close();
+// The permissions of a new file: what the user's umask leaves of 0666. Read from
+// /proc (setting the mask to read it back would race with other threads); the
+// classic 022 when /proc cannot say.
+mode_t NewFileMode() {
+  mode_t mask = 022;
+  if (FILE* status = std::fopen("/proc/self/status", "re")) {
+    char line[256];
+    while (std::fgets(line, sizeof line, status) != nullptr) {
+      unsigned value = 0;
+      if (std::sscanf(line, "Umask: %o", &value) == 1) {
+        mask = static_cast<mode_t>(value);
+        break;
+      }
+    }
+    std::fclose(status);
+  }
+  return 0666 & ~mask;
 }
 
 }  // namespace
@@ -108,8 +128,12 @@ bool PathExists(const std::string& path) {
 }
 
 bool WriteWholeFileSafely(const std::string& path, std::string_view bytes) {
+  return SaveWholeFile(path, bytes) == SaveOutcome::Saved;
+}
+
+SaveOutcome SaveWholeFile(const std::string& path, std::string_view bytes) {
   auto target = FollowLinks(path);
-  if (!target) return false;
+  if (!target) return SaveOutcome::NotSaved;
   // An existing file must be a regular file that may be written: a file without any
   // write permission is refused as the read-only file it is meant to be, also for a
   // user whose privileges would let the rename replace it.
@@ -117,20 +141,20 @@ bool WriteWholeFileSafely(const std::string& path, std::string_view bytes) {
   bool exists = stat(target->c_str(), &old) == 0;
   if (exists && (!S_ISREG(old.st_mode) || (old.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
                  access(target->c_str(), W_OK) != 0))
-    return false;
+    return SaveOutcome::NotSaved;
 
   std::string temp = *target + ".tmpXXXXXX";
   FileDescriptor fd(mkostemp(temp.data(), O_CLOEXEC));
-  if (!fd.Valid()) return false;
-  // Keep the permissions an existing file had; a new file gets the usual 0644.
-  mode_t mode = exists ? (old.st_mode & 07777) : 0644;
+  if (!fd.Valid()) return SaveOutcome::NotSaved;
+  // Keep the permissions an existing file had; a new file gets what the umask allows.
+  mode_t mode = exists ? (old.st_mode & 07777) : NewFileMode();
   bool ok = WriteAll(fd.Get(), bytes) && fchmod(fd.Get(), mode) == 0 && fsync(fd.Get()) == 0;
   ok = fd.Close() && ok;
   if (!ok || std::rename(temp.c_str(), target->c_str()) != 0) {
     unlink(temp.c_str());
-    return false;
+    return SaveOutcome::NotSaved;
   }
-  return SyncFolder(FolderOf(*target));
+  return SyncFolder(FolderOf(*target)) ? SaveOutcome::Saved : SaveOutcome::SavedNotFlushed;
 }
 
 bool CopyFileOverwrite(const std::string& from, const std::string& to) {
@@ -157,6 +181,14 @@ std::vector<std::string> ListFiles(const std::string& directory, const std::stri
     });
   });
   return names;
+}
+
+// A file system that cannot flush folders (EINVAL) has nothing more to do.
+bool SyncFolder(const std::string& folder) {
+  FileDescriptor fd(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (!fd.Valid()) return false;
+  if (fsync(fd.Get()) != 0 && errno != EINVAL) return false;
+  return fd.Close();
 }
 
 bool FileExists(const std::string& path) {

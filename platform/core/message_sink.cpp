@@ -32,7 +32,7 @@ int FirstButtonAnswer(MessageButtons buttons) {
 
 int StderrMessageSink::ShowMessage(const MessageRequest& request) {
   std::string caption = Cp932ToUtf8Lossy(request.caption);
-  std::string text = Cp932ToUtf8Lossy(request.text);
+  std::string text = MessageTextUtf8(request);
   if (caption.empty()) {
     std::fprintf(stderr, "%s\n", text.c_str());
   } else {
@@ -54,6 +54,22 @@ int ShowMessageBox(void* parent, std::string_view textCp932, std::string_view ca
   MessageRequest request;
   request.parent = parent;
   request.text = std::string(textCp932);
+  request.caption = std::string(captionCp932);
+  request.buttons = buttons;
+  request.icon = icon;
+  return CurrentMessageSink().ShowMessage(request);
+}
+
+std::string MessageTextUtf8(const MessageRequest& request) {
+  return request.textIsUtf8 ? request.text : Cp932ToUtf8Lossy(request.text);
+}
+
+int ShowMessageBoxUtf8(void* parent, std::string_view textUtf8, std::string_view captionCp932, MessageButtons buttons,
+                       MessageIcon icon) {
+  MessageRequest request;
+  request.parent = parent;
+  request.text = std::string(textUtf8);
+  request.textIsUtf8 = true;
   request.caption = std::string(captionCp932);
   request.buttons = buttons;
   request.icon = icon;

@@ -19,14 +19,19 @@ inline constexpr int kIdCancel = 2;
 inline constexpr int kIdYes = 6;
 inline constexpr int kIdNo = 7;
 
-// One message box. Texts are CP932 bytes.
+// One message box. Texts are CP932 bytes, except a text that names a character CP932
+// cannot hold, which is UTF-8 (textIsUtf8).
 struct MessageRequest {
   void* parent = nullptr;
   std::string text;
   std::string caption;
   MessageButtons buttons = MessageButtons::Ok;
   MessageIcon icon = MessageIcon::None;
+  bool textIsUtf8 = false;
 };
+
+// The message's text in UTF-8, whichever encoding it came in.
+NUVARO_PLATFORM_API std::string MessageTextUtf8(const MessageRequest& request);
 
 // A modal dialog without controls, sized in dialog units. The caption is CP932.
 struct EmptyDialogRequest {
@@ -60,6 +65,12 @@ NUVARO_PLATFORM_API MessageSink& CurrentMessageSink();
 NUVARO_PLATFORM_API int ShowMessageBox(void* parent, std::string_view textCp932, std::string_view captionCp932,
                                        MessageButtons buttons = MessageButtons::Ok,
                                        MessageIcon icon = MessageIcon::None);
+
+// The same for a text in UTF-8: for a message that must show a character CP932 cannot
+// hold (the one the user has to replace).
+NUVARO_PLATFORM_API int ShowMessageBoxUtf8(void* parent, std::string_view textUtf8, std::string_view captionCp932,
+                                           MessageButtons buttons = MessageButtons::Ok,
+                                           MessageIcon icon = MessageIcon::None);
 
 // Shows a modal dialog without controls through the current sink.
 NUVARO_PLATFORM_API void ShowEmptyDialog(void* parent, std::string_view captionCp932, int widthDialogUnits,

@@ -39,7 +39,7 @@ int QtMessageSink::ShowMessage(const MessageRequest& request) {
   box.setIcon(ToQtIcon(request.icon));
   box.setWindowTitle(request.caption.empty() ? QApplication::applicationDisplayName()
                                              : QStringFromCp932(request.caption));
-  box.setText(QStringFromCp932(request.text));
+  box.setText(QString::fromStdString(MessageTextUtf8(request)));
   switch (request.buttons) {
     case MessageButtons::Ok:
       box.setStandardButtons(QMessageBox::Ok);

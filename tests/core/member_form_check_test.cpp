@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/engine_binding.h"
+#include "core/unstorable_characters.h"
 #include "program_folder.h"
 #include "recording_message_sink.h"
 #include "test_text.h"
@@ -16,6 +17,7 @@ namespace {
 using testing::Sjis;
 
 constexpr const char* kNamesRequired = "姓と名を入力してください。";
+constexpr const char* kFormula = "名前の最初に「=」「+」「-」「@」は使えません。\n表計算ソフトで開いたときに計算式と間違えられるためです。";
 constexpr const char* kComma = "名前と年代には「,」（半角のカンマ）を使えません。\n別の文字で入力してください。";
 
 std::string Unreadable(const char* characters) {
@@ -41,6 +43,10 @@ TEST(MemberFormCheck, EachMistakeIsToldOrAskedAndNoKeepsTheDialogOpen) {
       {"", "太郎", "", {}, false, {kNamesRequired}},
       {"山,田", "太郎", "30", {}, false, {kComma}},
       {"山田", "太郎", "30,男", {}, false, {kComma}},
+      {"=HYPERLINK(1)", "太郎", "30", {}, false, {kFormula}},
+      {"山田", "@x", "30", {}, false, {kFormula}},
+      {"-田", "太郎", "-", {}, false, {kFormula}},
+      {"山田", "太郎", "-", {}, true, {}},
       {"田中", "りょう", "20", {platform::kIdNo}, false, {Unreadable("ょ")}},
       {"田中", "りょう", "20", {platform::kIdYes}, true, {Unreadable("ょ")}},
       {"ﾔﾏﾀﾞ", "花子", "20", {platform::kIdNo}, false, {Unreadable("ﾔ」「ﾏ」「ﾀ」「ﾞ")}},
@@ -69,6 +75,16 @@ TEST(MemberFormCheck, ANameTooLongForTheListSaysWhatWouldBeKept) {
   EXPECT_EQ(question.rfind("名前が長すぎるため、名前リストには「", 0), 0u) << question;
   EXPECT_NE(question.find("」までしか保存できません。\nこのまま登録しますか？"), std::string::npos);
   EXPECT_EQ(sink.messages[0].buttons, platform::MessageButtons::YesNo);
+}
+
+// A character a list cannot hold is named, with the common form to type instead.
+TEST(UnstorableCharacters, TheFirstOneIsFoundAndNamed) {
+  EXPECT_EQ(FirstUnstorableCharacter("山田 太郎"), "");
+  EXPECT_EQ(FirstUnstorableCharacter("𠮷田😀"), "𠮷");
+  EXPECT_EQ(FirstUnstorableCharacter("さくら😀"), "😀");
+  EXPECT_EQ(UnstorableInFormMessage("😀"),
+            "「😀」は名前リストに保存できない文字です。\nよく使われる字体の文字で入力してください（たとえば「𠮷」なら「吉」）。"
+            "絵文字は使えません。");
 }
 
 }  // namespace

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -164,6 +169,75 @@ TEST_F(MemberListTest, AFailedSaveShowsWhatTheFileHoldsAndSaysNothingWasSaved) {
   ASSERT_EQ(sink.messages.size(), 4u);
   EXPECT_EQ(sink.messages[1].text, folder.File("friend.bak") + notSaved);
   EXPECT_EQ(sink.messages[3].text, folder.File("friend.bak") + notSaved);
+}
+
+// A list file the program did not write, or no file at all: the page says so, and a
+// list it cannot take whole is never written over.
+TEST_F(MemberListTest, AListFileThatCannotBeTakenWholeIsShownReadOnlyAndNeverOverwritten) {
+  struct Case {
+    const char* label;
+    std::function<void()> make;   // makes "friend.lst"
+    int rows;                     // rows the page shows
+    std::string messageStart;     // "" when the list stays writable
+  };
+  const std::string path = folder.File("friend.lst");
+  const std::vector<Case> cases = {
+      {"UTF-8 from an editor is converted", [&] { folder.Write("friend.lst", "山田 太郎,男,30\n"); }, 1, ""},
+      {"UTF-8 with a character CP932 lacks",
+       [&] { folder.Write("friend.lst", "𠮷田 太郎,男,30\n"); }, 1, "「" + path + "」には名前リストに保存できない文字"},
+      {"neither CP932 nor UTF-8", [&] { folder.Write("friend.lst", "\xFF\xFE,a,b\r\n"); }, 1,
+       "「" + path + "」はShift_JISでもUTF-8でもない"},
+      {"a folder", [&] { std::filesystem::create_directory(path); }, 0, "「" + path + "」はファイルではなくフォルダ"},
+      {"a FIFO", [&] { mkfifo(path.c_str(), 0600); }, 0, "「" + path + "」は普通のファイルではない"},
+      {"a symbolic link loop", [&] { std::filesystem::create_symlink("friend.lst", path); }, 0,
+       "「" + path + "」はシンボリックリンクが循環"},
+  };
+  for (const Case& c : cases) {
+    std::filesystem::remove(path);
+    std::filesystem::remove_all(path);
+    c.make();
+    sink.Clear();
+    MemberList page{"friend.lst"};
+    page.Load();
+    EXPECT_EQ(page.RowCount(), c.rows) << c.label;
+    EXPECT_EQ(page.Writable(), c.messageStart.empty()) << c.label;
+    if (c.messageStart.empty()) {
+      EXPECT_TRUE(sink.messages.empty()) << c.label;
+      continue;
+    }
+    ASSERT_EQ(sink.messages.size(), 1u) << c.label;
+    EXPECT_EQ(sink.messages[0].text.rfind(c.messageStart, 0), 0u) << sink.messages[0].text;
+    std::error_code error;
+    const bool regular = std::filesystem::is_regular_file(path, error);
+    const std::string before = regular ? folder.Read("friend.lst") : "";
+    sink.Clear();
+    EXPECT_TRUE(page.Register(-1, Form("桃", "太郎", 0, "30")));
+    EXPECT_EQ(page.RowCount(), c.rows) << c.label << ": the new row is taken back";
+    EXPECT_EQ(sink.Texts(), std::vector<std::string>{"このリストは変更できないようにしてあるため、変更は保存されませんでした。"});
+    if (regular) {
+      EXPECT_EQ(folder.Read("friend.lst"), before) << c.label;
+    }
+    EXPECT_FALSE(folder.Exists("friend.bak")) << c.label;
+  }
+}
+
+// Another copy of the program or an editor wrote the file since this page read it: the
+// save reloads it and says so instead of overwriting what the other one wrote.
+TEST_F(MemberListTest, AListChangedBehindTheProgramIsReloadedNotOverwritten) {
+  LoadThree();
+  const std::string theirs = Sjis("阿 一,男,10\r\n部 二,女,20\r\n千 三,男,30\r\n他 四,女,40\r\n");
+  folder.Write("friend.lst", theirs);
+  EXPECT_TRUE(list.Register(-1, Form("桃", "太郎", 0, "30")));
+  EXPECT_EQ(folder.Read("friend.lst"), theirs);
+  EXPECT_EQ(RowTexts(list), (std::vector<std::string>{"阿 一,男,10", "部 二,女,20", "千 三,男,30", "他 四,女,40"}));
+  EXPECT_EQ(sink.Texts(), std::vector<std::string>{"「friend.lst」はヌヴァロ君の外で書き換えられていたため、ファイルの内容を読み込み直しました。\nいまの変更は保存していません。もう一度操作してください。"});
+  // Done again, the change is saved on top of theirs, and later saves go through too.
+  sink.Clear();
+  ASSERT_TRUE(list.Register(-1, Form("桃", "太郎", 0, "30")));
+  sink.QueueAnswer(platform::kIdYes);
+  ASSERT_TRUE(list.DeleteSelected({4}));
+  EXPECT_EQ(Utf8(folder.Read("friend.lst")), "桃 太郎,男,30\r\n阿 一,男,10\r\n部 二,女,20\r\n千 三,男,30\r\n");
+  EXPECT_EQ(sink.messages.size(), 1u) << "only the delete question";
 }
 
 }  // namespace

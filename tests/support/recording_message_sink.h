@@ -16,7 +16,7 @@ struct RecordedMessage {
   std::string caption;  // UTF-8
   platform::MessageButtons buttons = platform::MessageButtons::Ok;
   platform::MessageIcon icon = platform::MessageIcon::None;
-  std::string rawText;  // CP932 as received
+  std::string rawText;  // as received (CP932 unless the request says UTF-8)
 };
 
 struct RecordedDialog {
@@ -36,7 +36,7 @@ class RecordingMessageSink : public platform::MessageSink {
   void QueueAnswer(int answer) { answers_.push_back(answer); }
 
   int ShowMessage(const platform::MessageRequest& request) override {
-    messages.push_back({platform::Cp932ToUtf8Lossy(request.text), platform::Cp932ToUtf8Lossy(request.caption),
+    messages.push_back({platform::MessageTextUtf8(request), platform::Cp932ToUtf8Lossy(request.caption),
                         request.buttons, request.icon, request.text});
     if (answers_.empty()) return platform::FirstButtonAnswer(request.buttons);
     int answer = answers_.front();

@@ -2,7 +2,13 @@
 // the main window is open, shut-down.
 #pragma once
 
+#include <QString>
+
 namespace nuvaro::ui {
+
+// The name a running copy listens on: one copy per data folder (two copies on the same
+// member lists would overwrite each other's changes), another folder's copy runs beside.
+QString ProgramInstanceKey();
 
 // Exit status of a run whose start-up failed (its messages have been shown).
 inline constexpr int kStartupFailedStatus = 1;

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "core/member_groups.h"
+#include "core/unstorable_characters.h"
 #include "members/member_bar_texts.h"
 #include "platform/core/message_sink.h"
 #include "platform/qt/text_conversion.h"
@@ -96,7 +97,17 @@ std::optional<core::MemberForm> CMemberDialog::Form() const {
 void CMemberDialog::accept() {
   auto typed = Form();
   if (!typed) {
-    platform::ShowMessageBox(this, member_texts::kNotStorable, core::texts::kApplicationTitle);
+    // Name the character the list cannot hold, so the user knows which one to retype.
+    std::string character;
+    for (const QString& field : {surname_->text(), givenName_->text(), ageBand_->currentText()}) {
+      character = core::FirstUnstorableCharacter(field.toStdString());
+      if (!character.empty()) break;
+    }
+    if (character.empty()) {
+      platform::ShowMessageBox(this, member_texts::kNotStorable, core::texts::kApplicationTitle);
+    } else {
+      platform::ShowMessageBoxUtf8(this, core::UnstorableInFormMessage(character), core::texts::kApplicationTitle);
+    }
     return;
   }
   if (acceptCheck_ && !acceptCheck_(*typed)) return;

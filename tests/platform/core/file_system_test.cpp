@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <functional>
@@ -98,6 +99,50 @@ TEST(WriteWholeFileSafely, WritesThroughASymbolicLink) {
   ASSERT_TRUE(WriteWholeFileSafely(dir.File("lovers.lst"), "made"));
   EXPECT_TRUE(std::filesystem::is_symlink(dir.File("lovers.lst")));
   EXPECT_EQ(dir.Read("lists/lovers.lst"), "made");
+}
+
+TEST(WriteWholeFileSafely, ANewFileGetsWhatTheUmaskAllows) {
+  for (mode_t mask : {mode_t{077}, mode_t{022}, mode_t{002}}) {
+    TempDir dir;
+    const mode_t previous = umask(mask);
+    const bool saved = WriteWholeFileSafely(dir.File("friend.lst"), "new");
+    umask(previous);
+    ASSERT_TRUE(saved);
+    struct stat info {};
+    ASSERT_EQ(stat(dir.File("friend.lst").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0666u & ~mask) << "umask " << mask;
+  }
+}
+
+// In a world-writable sticky folder (/tmp) a link that another user planted is not
+// followed; the user's own link is, as is one in an ordinary folder.
+TEST(WriteWholeFileSafely, DoesNotFollowAnotherUsersLinkInASharedFolder) {
+  if (geteuid() != 0) GTEST_SKIP() << "giving a link to another user needs root";
+  TempDir dir;
+  const std::string shared = dir.File("shared");
+  std::filesystem::create_directory(shared);
+  chmod(shared.c_str(), 01777);
+  const std::string victim = dir.Write("victim.lst", "mine");
+  struct Case {
+    const char* label;
+    std::string folder;
+    uid_t owner;
+    bool followed;
+  };
+  const std::vector<Case> cases = {
+      {"another user's link in a sticky folder", shared, 4242, false},
+      {"my own link in a sticky folder", shared, geteuid(), true},
+      {"another user's link in my folder", dir.File(""), 4242, true},
+  };
+  for (const Case& c : cases) {
+    dir.Write("victim.lst", "mine");
+    const std::string link = c.folder + "/planted.lst";
+    std::filesystem::remove(link);
+    std::filesystem::create_symlink(victim, link);
+    ASSERT_EQ(lchown(link.c_str(), c.owner, c.owner), 0);
+    EXPECT_EQ(WriteWholeFileSafely(link, "export"), c.followed) << c.label;
+    EXPECT_EQ(dir.Read("victim.lst"), c.followed ? "export" : "mine") << c.label;
+  }
 }
 
 TEST(ReadWholeFile, MissingFileAndBinaryBytes) {

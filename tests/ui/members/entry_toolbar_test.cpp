@@ -294,13 +294,13 @@ class EntryToolbarTest : public QObject {
     const std::string path = target.File("all.lst");
     bar_->SetSaveFileChooser([&](QWidget*) { return QString::fromStdString(path); });
     QTest::mouseClick(bar_->ButtonOf(CEntryToolbar::Button::Export), Qt::LeftButton);
-    QCOMPARE(target.Read("all.lst"), ListBytes({"桃 太郎,男,30", "南瓜 花子,女,20"}));
+    QCOMPARE(target.Read("all.lst"), ListBytes({"桃 太郎,男,30,ﾘｽﾄ1", "南瓜 花子,女,20,ﾘｽﾄ5"}));
     QCOMPARE(sink_->Texts(), std::vector<std::string>{"< all.lst >ファイルにメンバーリストが保存されました"});
 
     // "CSV UTF-8" chosen in the save dialog: the same lines in UTF-8 for other programs.
     bar_->SetSaveFileChooser([&](QWidget*) { return CEntryToolbar::ExportChoice(QString::fromStdString(target.File("all.csv")), true); });
     bar_->Export();
-    QCOMPARE(target.Read("all.csv"), std::string("\xEF\xBB\xBF") + "桃 太郎,男,30\r\n南瓜 花子,女,20\r\n");
+    QCOMPARE(target.Read("all.csv"), std::string("\xEF\xBB\xBF") + "桃 太郎,男,30,ﾘｽﾄ1\r\n南瓜 花子,女,20,ﾘｽﾄ5\r\n");
 
     sink_->Clear();
     bar_->SetSaveFileChooser([](QWidget*) { return QString(); });
@@ -314,7 +314,7 @@ class EntryToolbarTest : public QObject {
     TempDir target;
     bar_->SetSaveFileChooser([&](QWidget*) { return QString::fromStdString(target.File("all.lst")); });
     bar_->Export();
-    QCOMPARE(target.Read("all.lst"), ListBytes({"桃 太郎,男,30"}));
+    QCOMPARE(target.Read("all.lst"), ListBytes({"桃 太郎,男,30,ﾘｽﾄ1"}));
     QCOMPARE(sink_->Texts(), std::vector<std::string>{folder_->File("lovers.lst") + "ファイルがオープンできません。"});
   }
 

@@ -1,11 +1,11 @@
-#include "single_instance.h"
+#include "platform/qt/single_instance.h"
 
 #include <unistd.h>
 
 #include <QLocalServer>
 #include <QLocalSocket>
 
-namespace nuvaro::companions {
+namespace nuvaro::platform {
 namespace {
 
 constexpr int kConnectMilliseconds = 500;
@@ -29,9 +29,13 @@ bool SingleInstance::AnotherCopyRuns() {
 bool SingleInstance::Listen() {
   server_ = new QLocalServer(this);
   server_->setSocketOptions(QLocalServer::UserAccessOption);
-  // A copy that crashed leaves its socket file behind; nobody answers on it any more.
-  QLocalServer::removeServer(serverName_);
-  if (!server_->listen(serverName_)) return false;
+  if (!server_->listen(serverName_)) {
+    // A copy that crashed leaves its socket file behind; nobody answers on it any more.
+    // One that answers is a copy started at the same moment: it keeps the name.
+    if (server_->serverError() != QAbstractSocket::AddressInUseError || AnotherCopyRuns()) return false;
+    QLocalServer::removeServer(serverName_);
+    if (!server_->listen(serverName_)) return false;
+  }
   connect(server_, &QLocalServer::newConnection, this, [this] {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
       connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
@@ -41,4 +45,4 @@ bool SingleInstance::Listen() {
   return true;
 }
 
-}  // namespace nuvaro::companions
+}  // namespace nuvaro::platform

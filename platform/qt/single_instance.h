@@ -1,0 +1,38 @@
+// One running copy per user (and per key): a second start hands its wish to the first
+// copy (which raises its window) and ends. Used by the program (one copy per data
+// folder) and by the companion programs.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QLocalServer;
+
+namespace nuvaro::platform {
+
+class SingleInstance : public QObject {
+  Q_OBJECT
+ public:
+  // key: the program's name ("NuvaroHelp"), with whatever else tells copies apart; the
+  // user's id is added, so two users of one machine each get their own copy.
+  explicit SingleInstance(const QString& key, QObject* parent = nullptr);
+
+  // True when another copy already runs; it has then been asked to raise its window.
+  bool AnotherCopyRuns();
+
+  // Starts listening for later copies; false when the listening socket cannot be made
+  // (the program then still works, only without the single-copy guard), or when
+  // another copy started meanwhile won the name (AnotherCopyRuns() then says so).
+  bool Listen();
+
+  QString ServerName() const { return serverName_; }
+
+ signals:
+  void raiseRequested();
+
+ private:
+  QString serverName_;
+  QLocalServer* server_ = nullptr;
+};
+
+}  // namespace nuvaro::platform
