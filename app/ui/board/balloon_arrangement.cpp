@@ -246,6 +246,32 @@ class Search {
 
 }  // namespace
 
+Rect BalloonReach(const std::vector<BalloonRequest>& requests, const std::vector<FontStep>& fonts, const Rect& board) {
+  Rect reach = board;
+  for (const BalloonRequest& request : requests) {
+    // A chosen window has its pointer's tip within kTipReach of the face; one left beside
+    // its face has it on the face, the window at most a pointer's length further off.
+    int width = 0;
+    int height = 0;
+    for (const FontStep& font : fonts) {
+      for (const Side& side : kSides) {
+        const auto layout = LayOutBalloon(ShapeTypeForDirection(side.direction), request.textBytes,
+                                          request.bytesPerLine, font.spaceWidth, font.spaceHeight, request.brokenLines);
+        if (!layout) continue;
+        width = std::max(width, layout->width);
+        height = std::max(height, layout->height);
+      }
+    }
+    const int x = width + kTipReach + kPointerLength;
+    const int y = height + kTipReach + kPointerLength;
+    reach.left = std::min(reach.left, request.face.left - x);
+    reach.top = std::min(reach.top, request.face.top - y);
+    reach.right = std::max(reach.right, request.face.right + x);
+    reach.bottom = std::max(reach.bottom, request.face.bottom + y);
+  }
+  return reach;
+}
+
 Rect ScreenEllipse(const BalloonPlace& place) { return Shifted(place.layout.ellipse, place.topLeft); }
 
 Rect ScreenText(const BalloonPlace& place) { return Shifted(place.layout.text, place.topLeft); }

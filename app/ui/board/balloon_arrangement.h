@@ -19,6 +19,7 @@ struct BalloonRequest {
   int brokenLines = 0;  // lines of the text as broken (0: the byte count decides)
   Rect face;            // the face's 100 x 100 box
   FaceInsets insets;
+  bool operator==(const BalloonRequest&) const = default;
 };
 
 // A size the balloon font may take, with the size of one half-width space in it. The
@@ -27,6 +28,7 @@ struct FontStep {
   int pixelSize = 12;
   int spaceWidth = 6;
   int spaceHeight = 12;
+  bool operator==(const FontStep&) const = default;
 };
 
 // Where the balloons may stand: the visible board and the screen, and what a balloon
@@ -37,17 +39,20 @@ struct BalloonScene {
   Rect screen;
   std::vector<Rect> faces;
   std::vector<Rect> plates;
+  bool operator==(const BalloonScene&) const = default;
 };
 
 struct ArrangedBalloon {
   BalloonPlace place;
   int fontStep = 0;    // index into the font steps
   bool clear = false;  // no other balloon covers its text and the text lies on the board
+  bool operator==(const ArrangedBalloon&) const = default;
 };
 
 struct BalloonArrangement {
   std::vector<ArrangedBalloon> balloons;  // one per request, in request order
   std::vector<int> stacking;              // request indices from the bottom to the top
+  bool operator==(const BalloonArrangement&) const = default;
 };
 
 // Arranges every balloon. A balloon that finds no place with its text clear keeps the
@@ -55,6 +60,12 @@ struct BalloonArrangement {
 // direction's balloon is left out of the arrangement (clear false, no layout).
 BalloonArrangement ArrangeBalloons(const std::vector<BalloonRequest>& requests, const std::vector<FontStep>& fonts,
                                    const BalloonScene& scene);
+
+// Where every balloon window the arrangement may choose lies: the board, and each face
+// with room around it for its largest balloon pushed out as far as it may go. The screen
+// only rules out windows that leave it, so a screen holding this rectangle arranges the
+// balloons as an endless one would.
+Rect BalloonReach(const std::vector<BalloonRequest>& requests, const std::vector<FontStep>& fonts, const Rect& board);
 
 // The balloon's outline parts and its text area in screen coordinates.
 Rect ScreenEllipse(const BalloonPlace& place);

@@ -55,6 +55,7 @@ struct BalloonLayout {
   Rect ellipse;
   Rect text;
   std::array<Point, 3> pointer{};
+  bool operator==(const BalloonLayout&) const = default;
 };
 
 // Lays a balloon out for a text of `textBytes` bytes at `bytesPerLine`, with a space of the
@@ -87,6 +88,7 @@ struct FaceInsets {
   int rightHalf = kMaxDrawnInsetHalf;
   int leftThreeQuarters = kMaxDrawnInsetThreeQuarters;
   int rightThreeQuarters = kMaxDrawnInsetThreeQuarters;
+  bool operator==(const FaceInsets&) const = default;
 };
 
 // AnchorPoint moved inward onto the drawn face (each inset kept between 0 and its
@@ -106,6 +108,7 @@ struct BalloonPlace {
   Point anchor;
   Point topLeft;
   BalloonLayout layout;
+  bool operator==(const BalloonPlace&) const = default;
 };
 
 // Places the balloon of a face seen in `direction`: shaped for that direction, with the

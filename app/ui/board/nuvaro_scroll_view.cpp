@@ -298,7 +298,7 @@ void CNuvaroScrollView::LayOutBalloons() {
     speakers.push_back(i);
     requests.push_back(request);
   }
-  const board::BalloonArrangement arrangement = board::ArrangeBalloons(requests, BalloonFontSteps(), scene);
+  const board::BalloonArrangement arrangement = balloonArrangement_.Arrange(requests, BalloonFontSteps(), scene);
 
   for (std::size_t k = 0; k < speakers.size(); ++k) {
     const core::FaceEntry& entry = entries[speakers[k]];

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "board/balloon_arrangement.h"
+#include "board/balloon_arrangement_memo.h"
 
 class QLabel;
 
@@ -130,6 +131,7 @@ class CNuvaroScrollView : public QWidget {
 
   std::vector<CNamePlate*> plates_;
   std::vector<CBalloonWnd*> balloons_;
+  board::BalloonArrangementMemo balloonArrangement_;  // moving the window costs no new search
   QLabel* selfLabel_ = nullptr;
   QLabel* dragImage_ = nullptr;
   QPointer<QWidget> watchedTopLevel_;
