@@ -103,6 +103,16 @@ double PrincipalTermInstant(int term) {
   return x;
 }
 
+double SunLongitudeInstant(double degrees, double nearLocal) {
+  double target = std::fmod(degrees, 360.0);
+  if (target < 0) target += 360;
+  auto cheap = [target](double local) { return SeriesSunOffset(local, target); };
+  double x = Solve(nearLocal, cheap, cheap, 0.1);
+  return Solve(
+      x, [target](double local) { return WrapSigned(ApparentSunLongitude(LocalToEphemerisDay(local)) - target); },
+      cheap, 0.1);
+}
+
 int LunationOnOrBefore(int day) {
   int k = static_cast<int>(std::floor((day + kLocalFromJulian - kFirstMeanNewMoon) / kSynodicMonth));
   while (std::floor(NewMoonInstant(k)) > day) --k;

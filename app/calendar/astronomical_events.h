@@ -16,6 +16,11 @@ double NewMoonInstant(int lunation);
 // longitude 30·i modulo 360 (term 9 the winter solstice of 2000, 12 terms a year).
 double PrincipalTermInstant(int term);
 
+// The instant the apparent solar longitude reaches `degrees` (any value; taken modulo
+// 360), searched from `nearLocal`, which must lie within about a month of it. Not kept:
+// callers that ask again keep the answer themselves.
+double SunLongitudeInstant(double degrees, double nearLocal);
+
 // The lunation whose new moon falls on the local day `day` or is the last one before it.
 int LunationOnOrBefore(int day);
 

@@ -43,6 +43,7 @@ struct MonthDrawingData {
   std::vector<HolidayDay> holidays;   // the year's holidays
   std::vector<DayLabels> labels;      // entry d - 1 for day d
   std::vector<DayReading> readings;   // entry d - 1 for day d; empty readings without a person
+  std::vector<std::string> almanac;   // entry d - 1 for day d: AlmanacLabel (almanac.h), CP932
   int engineRequests = 0;             // day readings asked of the engine in this drawing
 };
 
@@ -67,6 +68,7 @@ struct DayCellContent {
   std::string oldCalendar;
   std::string rokuyou;
   std::string reading;
+  std::string almanac;          // solar term, seasonal and lucky days ("Rekichu")
   int facePicture = 0;
 };
 DayCellContent DecideDayCell(const MonthDrawingData& data, const CalendarSettings& settings, int day, int column);
