@@ -90,6 +90,14 @@ class SolarMonths {
   int month_ = 0;
 };
 
+double TermDegrees(int n) { return 315.0 + 15.0 * SolarTermKind(n); }
+
+// The day the sun reaches `degrees`, which lies between term n and the next.
+int SunDayBetweenTerms(double degrees, int n) {
+  return FloorDay(SunLongitudeInstantBetween(degrees, SolarTermInstant(n), TermDegrees(n), SolarTermInstant(n + 1),
+                                             TermDegrees(n + 1)));
+}
+
 std::vector<AlmanacDay> ComputeYear(int year) {
   const int first = FirstDayOfYear(year);
   std::vector<AlmanacDay> days(static_cast<std::size_t>(FirstDayOfYear(year + 1) - first));
@@ -119,13 +127,10 @@ std::vector<AlmanacDay> ComputeYear(int year) {
   for (int e : equinoxes) mark(e + 3, Zassetsu::kHiganEnd);
   for (int e : equinoxes) mark(ShanichiDay(e), Zassetsu::kShanichi);
   mark(springDay + 87, Zassetsu::kHachijuhachiya);
-  mark(FloorDay(SunLongitudeInstant(80, SolarTermInstant(spring + 8) + 5)), Zassetsu::kNyubai);
-  mark(FloorDay(SunLongitudeInstant(100, SolarTermInstant(spring + 9) + 10)), Zassetsu::kHangesho);
-  // 土用 starts about 18 days before each of 立春, 立夏, 立秋, 立冬.
-  for (int k = 0; k < 4; ++k) {
-    double degrees = 297 + 90 * k;
-    mark(FloorDay(SunLongitudeInstant(degrees, SolarTermInstant(spring + 6 * k) - 18)), Zassetsu::kDoyoStart);
-  }
+  mark(SunDayBetweenTerms(80, spring + 8), Zassetsu::kNyubai);
+  mark(SunDayBetweenTerms(100, spring + 9), Zassetsu::kHangesho);
+  // 土用 starts 3° before each of 立春, 立夏, 立秋, 立冬, after the term before it.
+  for (int k = 0; k < 4; ++k) mark(SunDayBetweenTerms(297 + 90 * k, spring + 6 * k - 2), Zassetsu::kDoyoStart);
   mark(springDay + 209, Zassetsu::kNihyakutoka);
   mark(springDay + 219, Zassetsu::kNihyakuhatsuka);
   for (AlmanacDay& d : days) {
