@@ -1,6 +1,7 @@
 #include "ui/app/export_ics_command.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QRegularExpression>
 
 #include <cstdio>
@@ -159,7 +160,7 @@ int RunExportIcsCommand(const QStringList& arguments) {
     entries = CalendarEngine(engine);
     request.engine = entries ? &*entries : nullptr;
   }
-  bool written = calendar::ExportAlmanacICalendar(output.toStdString(), request, NowUtc());
+  bool written = calendar::ExportAlmanacICalendar(QFile::encodeName(output).toStdString(), request, NowUtc());
   engine.Release();
   if (!written) {
     Complain(texts::kCliCannotWrite, output);

@@ -8,7 +8,7 @@ nutation, aberration and clock correction, and a bisection on the apparent geoce
 ecliptic longitude of date, where the program solves with Newton's method on libnova's
 VSOP87 through its own clock correction.
 
-Usage: /usr/bin/python3 tools/almanac/solar_term_table.py > tests/calendar/data/solar_terms_2000_2099.txt
+Usage: /usr/bin/python3 tools/ephemeris_check/solar_term_table.py > tests/calendar/data/solar_terms_2000_2099.txt
 """
 import math
 
@@ -41,7 +41,7 @@ def crossing(target, guess):
 
 
 def main():
-    print("# Solar terms 2000-2099 from PyEphem (tools/almanac/solar_term_table.py).")
+    print("# Solar terms 2000-2099 from PyEphem (tools/ephemeris_check/solar_term_table.py).")
     print("# JST date, JST time to the second, kind (0 = 立春, the sun at 315°, … 23 = 大寒),")
     print("# or L and the longitude for the seasonal days the sun decides (入梅, 半夏生, 土用入り).")
     tropical = 365.242189
