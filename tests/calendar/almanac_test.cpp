@@ -16,6 +16,7 @@
 #include "calendar/almanac_search.h"
 #include "calendar/astronomical_events.h"
 #include "calendar/day_number.h"
+#include "calendar/month_drawing_data.h"
 #include "calendar/sexagenary.h"
 #include "platform/core/encoding.h"
 
@@ -235,6 +236,23 @@ TEST(AlmanacTest, TenshaChangesSeasonWithTheSetsuDay) {
       }
     }
   }
+}
+
+// The cell's almanac line follows "Rekichu" and nothing else.
+TEST(AlmanacTest, DayCellShowsItsItemsUnderTheSetting) {
+  MonthDrawingData data = GatherMonth(2024, 3, "", "", nullptr);
+  CalendarSettings on, off;
+  off.choices.showAlmanac = false;
+  off.kyureki = 0;
+  EXPECT_EQ(platform::Cp932ToUtf8Lossy(DecideDayCell(data, on, 15, 5).almanac), "社日 一粒万倍日 天赦日");
+  EXPECT_EQ(platform::Cp932ToUtf8Lossy(DecideDayCell(data, on, 20, 3).almanac), "春分");
+  EXPECT_EQ(DecideDayCell(data, on, 14, 4).almanac, "");
+  EXPECT_EQ(DecideDayCell(data, off, 15, 5).almanac, "");
+  // The exact and the series old calendar give the same almanac.
+  on.kyureki = 0;
+  on.choices.exactLunar = true;
+  MonthDrawingData exact = GatherMonth(2024, 3, "", "", nullptr, MonthSourcesFor(on.choices));
+  EXPECT_EQ(exact.almanac, data.almanac);
 }
 
 TEST(LuckyDaySearchTest, ConditionsCombine) {

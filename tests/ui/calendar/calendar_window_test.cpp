@@ -343,7 +343,7 @@ class CalendarWindowTest : public QObject {
     });
     window->EditCalendarSettings();
     std::string file = folder_->Read("Calendar.ini");
-    QVERIFY2(file.find("Rokuyou=1\nHolidayLaw=0\nExactLunar=1\n[Color]") != std::string::npos, file.c_str());
+    QVERIFY2(file.find("Rokuyou=1\nHolidayLaw=0\nExactLunar=1\nRekichu=1\n[Color]") != std::string::npos, file.c_str());
     QVERIFY(!mountainDay());
 
     auto next = OpenWindow();
