@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 
 #include "calendar/almanac_texts_cp932.h"
 #include "calendar/month_drawing_data.h"
@@ -50,7 +51,8 @@ std::vector<AllDayEvent> AlmanacEvents(const AlmanacExportRequest& request) {
   int shownYear = 0, shownMonth = 0;
   std::vector<HolidayDay> holidays;
   std::vector<DayLabels> labels;
-  bool firstReading = true;
+  std::optional<GridOrderReadings> readings;
+  if (withReading) readings.emplace(*request.engine, request.fullName);
   for (CivilDay d = request.from; d <= request.to; d = NextCivilDay(d)) {
     if (d.year != shownYear) holidays = sources.holidays(d.year);
     if (request.rokuyou && (d.year != shownYear || d.month != shownMonth)) labels = sources.dayLabels(d.year, d.month);
@@ -75,8 +77,7 @@ std::vector<AllDayEvent> AlmanacEvents(const AlmanacExportRequest& request) {
       add("rokuyou", Utf8(label.rokuyou), Utf8(label.oldCalendar), rokuyouCategory);
     }
     if (withReading) {
-      DayReading reading = RequestDayReading(*request.engine, request.fullName, d.year, d.month, d.day, firstReading);
-      firstReading = false;
+      DayReading reading = readings->At(d);
       if (!reading.readingText.empty()) add(readingItem, Utf8(reading.readingText), {}, readingCategory);
     }
   }

@@ -1,6 +1,7 @@
 #include "calendar/almanac_search.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "calendar/calendar_texts_cp932.h"
 #include "calendar/civil_date.h"
@@ -36,6 +37,16 @@ CivilDay NextCivilDay(CivilDay day) {
   return {day.year + 1, 1, 1};
 }
 
+DayReading GridOrderReadings::At(CivilDay day) {
+  bool sameMonth = next_.year == day.year && next_.month == day.month && next_.day <= day.day;
+  if (!sameMonth) next_ = {day.year, day.month, 1};
+  for (; next_ < day; next_ = NextCivilDay(next_)) {
+    RequestDayReading(engine_, fullName_, next_.year, next_.month, next_.day, next_.day == 1);
+  }
+  next_ = NextCivilDay(day);
+  return RequestDayReading(engine_, fullName_, day.year, day.month, day.day, day.day == 1);
+}
+
 std::vector<LuckyDay> FindLuckyDays(CivilDay from, CivilDay to, const LuckyDayCriteria& criteria,
                                     const CalendarChoices& choices, const DayReadingEngine* engine,
                                     const std::string& fullName) {
@@ -46,7 +57,8 @@ std::vector<LuckyDay> FindLuckyDays(CivilDay from, CivilDay to, const LuckyDayCr
   int shownYear = 0, shownMonth = 0;
   std::vector<HolidayDay> holidays;
   std::vector<DayLabels> labels;
-  bool firstReading = true;
+  std::optional<GridOrderReadings> readings;
+  if (criteria.goodFace) readings.emplace(*engine, fullName);
   for (CivilDay d = from; d <= to; d = NextCivilDay(d)) {
     if (d.year != shownYear) holidays = sources.holidays(d.year);
     if (d.year != shownYear || d.month != shownMonth) labels = sources.dayLabels(d.year, d.month);
@@ -63,8 +75,7 @@ std::vector<LuckyDay> FindLuckyDays(CivilDay from, CivilDay to, const LuckyDayCr
     const AlmanacDay& almanac = AlmanacOf(d.year, d.month, d.day);
     if (!Matches(criteria, day, almanac)) continue;
     if (criteria.goodFace) {
-      DayReading reading = RequestDayReading(*engine, fullName, d.year, d.month, d.day, firstReading);
-      firstReading = false;
+      DayReading reading = readings->At(d);
       if (!IsGoodDayFace(reading.faceKind)) continue;
       day.reading = reading.readingText;
       day.faceKind = reading.faceKind;

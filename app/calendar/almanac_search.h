@@ -53,4 +53,21 @@ std::vector<LuckyDay> FindLuckyDays(CivilDay from, CivilDay to, const LuckyDayCr
 // The civil day after a day.
 CivilDay NextCivilDay(CivilDay day);
 
+// Day readings asked as the month grid asks them. The engine alternates its phrasing
+// from day to day as a month is drawn from its first day, so a day's text is the one its
+// calendar cell shows only when the days before it in its month were asked first; this
+// asks them (the answers are dropped) before the day wanted.
+class GridOrderReadings {
+ public:
+  GridOrderReadings(const DayReadingEngine& engine, std::string fullName)
+      : engine_(engine), fullName_(std::move(fullName)) {}
+  // Days must be asked in increasing order.
+  DayReading At(CivilDay day);
+
+ private:
+  const DayReadingEngine& engine_;
+  std::string fullName_;
+  CivilDay next_;  // the day the engine's alternation has reached
+};
+
 }  // namespace nuvaro::calendar

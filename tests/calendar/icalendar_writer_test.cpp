@@ -7,6 +7,9 @@
 
 #include "calendar/almanac_export.h"
 #include "calendar/icalendar_writer.h"
+#include "calendar/month_drawing_data.h"
+#include "nuvacalc.h"
+#include "platform/core/encoding.h"
 
 namespace nuvaro::calendar {
 namespace {
@@ -68,6 +71,29 @@ TEST(ICalendarWriterTest, ExportGivesStableUniqueUids) {
   EXPECT_EQ(text.find("\n"), text.find("\r\n") + 1);
   EXPECT_NE(text.find("DTSTAMP:20270102T030405Z\r\n"), std::string::npos);
   EXPECT_EQ(std::string(text.rbegin(), text.rbegin() + 15), std::string("\n\rRADNELACV:DNE"));
+}
+
+// A day's exported reading is the text its calendar cell shows, wherever the range
+// starts: the engine's phrasing alternates from the month's first day on.
+TEST(ICalendarWriterTest, ReadingsAreTheCalendarCells) {
+  const DayReadingEngine engine{&CalculateSoul, &GetUnseiCalendar};
+  const std::string surname = "\x8e\x52\x93\x63", given = "\x91\xbe\x98\x59";  // 山田 太郎
+  MonthDrawingData month = GatherMonth(2027, 3, surname, given, &engine);
+  for (int start : {1, 10, 21}) {
+    AlmanacExportRequest request;
+    request.from = {2027, 3, start};
+    request.to = {2027, 4, 2};
+    request.engine = &engine;
+    request.fullName = FullNameOf(surname, given);
+    int compared = 0;
+    for (const AllDayEvent& e : AlmanacEvents(request)) {
+      if (e.category != "運勢" || e.month != 3) continue;
+      EXPECT_EQ(e.summary, platform::Cp932ToUtf8Lossy(month.readings[static_cast<std::size_t>(e.day - 1)].readingText))
+          << "from " << start << ", day " << e.day;
+      ++compared;
+    }
+    EXPECT_EQ(compared, 32 - start);
+  }
 }
 
 }  // namespace
