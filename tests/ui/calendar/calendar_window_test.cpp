@@ -304,7 +304,7 @@ class CalendarWindowTest : public QObject {
     QVERIFY(file.find("Kyujitu=0\n") != std::string::npos);
     QVERIFY(file.find("HolidayBackground=65280\n") != std::string::npos);
     QVERIFY(file.find("Background=16777215\n") != std::string::npos);
-    QCOMPARE(std::count(file.begin(), file.end(), '='), 18);
+    QCOMPARE(std::count(file.begin(), file.end(), '='), 19);
     QCOMPARE(window->Grid()->Settings().kyujitu, 0);
     QCOMPARE(window->Grid()->Settings().holidayBackground, 0x00FF00);
   }
