@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -33,8 +32,7 @@ struct ReferenceMoment {
 const std::vector<ReferenceMoment>& Reference() {
   static const std::vector<ReferenceMoment> moments = [] {
     std::vector<ReferenceMoment> list;
-    const char* source = std::getenv("NUVARO_SOURCE_DIR");
-    std::ifstream in(std::string(source ? source : ".") + "/tests/calendar/data/solar_terms_2000_2099.txt");
+    std::ifstream in(NUVARO_SOLAR_TERM_TABLE);
     for (std::string line; std::getline(in, line);) {
       if (line.empty() || line[0] == '#') continue;
       ReferenceMoment m{};
