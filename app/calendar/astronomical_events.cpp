@@ -24,6 +24,8 @@ constexpr double kFirstVernalEquinox = 2451623.80984;  // JDE of term 0
 // Searches stop when a step is below this (days, about 0.1 s).
 constexpr double kStepLimit = 1.0 / kSecondsPerDay / 10;
 constexpr int kMaxSteps = 12;
+// A step of the sun's ephemeris search below this (days, one minute) ends it.
+constexpr double kSettledStep = 1.0 / 1440;
 
 double DecimalYear(double local) { return 2000.0 + (local + kLocalFromJulian - 2451544.5) / 365.25; }
 
@@ -101,6 +103,32 @@ double PrincipalTermInstant(int term) {
       cheap, 0.1);
   memo.emplace(term, x);
   return x;
+}
+
+double SunLongitudeInstant(double degrees, double nearLocal) {
+  double target = std::fmod(degrees, 360.0);
+  if (target < 0) target += 360;
+  auto cheap = [target](double local) { return SeriesSunOffset(local, target); };
+  double x = Solve(nearLocal, cheap, cheap, 0.1);
+  // The series lands within minutes and its slope is the ephemeris's to a few parts in
+  // ten thousand, so once a step of the ephemeris is below a minute what is left of the
+  // error is below a few milliseconds: no step is spent to confirm it.
+  for (int i = 0; i < kMaxSteps; ++i) {
+    double slope = (cheap(x + 0.1) - cheap(x)) / 0.1;
+    double step = WrapSigned(ApparentSunLongitude(LocalToEphemerisDay(x)) - target) / slope;
+    x -= step;
+    if (std::fabs(step) < kSettledStep) break;
+  }
+  return x;
+}
+
+double SunLongitudeInstantBetween(double degrees, double from, double fromDegrees, double to, double toDegrees) {
+  double errorFrom = SeriesSunOffset(from, fromDegrees);
+  double errorTo = SeriesSunOffset(to, toDegrees);
+  double share = WrapSigned(degrees - fromDegrees) / WrapSigned(toDegrees - fromDegrees);
+  double target = degrees + errorFrom + (errorTo - errorFrom) * share;
+  auto cheap = [target](double local) { return SeriesSunOffset(local, target); };
+  return Solve(from + (to - from) * share, cheap, cheap, 0.1);
 }
 
 int LunationOnOrBefore(int day) {

@@ -16,6 +16,17 @@ double NewMoonInstant(int lunation);
 // longitude 30·i modulo 360 (term 9 the winter solstice of 2000, 12 terms a year).
 double PrincipalTermInstant(int term);
 
+// The instant the apparent solar longitude reaches `degrees` (any value; taken modulo
+// 360), searched from `nearLocal`, which must lie within about a month of it. Not kept:
+// callers that ask again keep the answer themselves.
+double SunLongitudeInstant(double degrees, double nearLocal);
+
+// The same between two instants whose solar longitudes are known (`fromDegrees` at
+// `from`, `toDegrees` at `to`, at most a month apart, `degrees` between them): the short
+// series corrected by its error at both ends, taken as changing evenly in between
+// (within seconds; the ephemeris is not asked again).
+double SunLongitudeInstantBetween(double degrees, double from, double fromDegrees, double to, double toDegrees);
+
 // The lunation whose new moon falls on the local day `day` or is the last one before it.
 int LunationOnOrBefore(int day);
 

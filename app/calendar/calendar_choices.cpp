@@ -13,13 +13,15 @@ CalendarChoices ReadCalendarChoicesFrom(const std::string& path) {
   };
   choices.currentHolidayLaw = read(kHolidayLawKey, kHolidayLawDefault);
   choices.exactLunar = read(kExactLunarKey, kExactLunarDefault);
+  choices.showAlmanac = read(kRekichuKey, kRekichuDefault);
   return choices;
 }
 
 bool WriteCalendarChoices(const platform::IniFile& ini, const CalendarChoices& choices) {
   bool law = ini.WriteInt(kChoicesSection, kHolidayLawKey, choices.currentHolidayLaw ? 1 : 0);
   bool lunar = ini.WriteInt(kChoicesSection, kExactLunarKey, choices.exactLunar ? 1 : 0);
-  return law && lunar;
+  bool almanac = ini.WriteInt(kChoicesSection, kRekichuKey, choices.showAlmanac ? 1 : 0);
+  return law && lunar && almanac;
 }
 
 }  // namespace nuvaro::calendar

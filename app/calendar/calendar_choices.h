@@ -1,6 +1,7 @@
 // The calendar's two choices of reckoning — which holiday rules and which old calendar —
-// and their keys in the "Display" section of Calendar.ini / Calendar.ior, read and
-// written after the sixteen display and colour keys.
+// and whether the cells show the almanac's days, with their keys in the "Display"
+// section of Calendar.ini / Calendar.ior, read and written after the sixteen display
+// and colour keys.
 #pragma once
 
 #include <string>
@@ -16,10 +17,14 @@ inline constexpr int kHolidayLawDefault = 1;
 // 1: old calendar and rokuyou from the ephemeris; 0: from the short series.
 inline constexpr char kExactLunarKey[] = "ExactLunar";
 inline constexpr int kExactLunarDefault = 1;
+// 1: the day cells show their solar term, seasonal days and lucky days.
+inline constexpr char kRekichuKey[] = "Rekichu";
+inline constexpr int kRekichuDefault = 1;
 
 struct CalendarChoices {
   bool currentHolidayLaw = kHolidayLawDefault != 0;
   bool exactLunar = kExactLunarDefault != 0;
+  bool showAlmanac = kRekichuDefault != 0;
 
   bool operator==(const CalendarChoices&) const = default;
 };
@@ -28,7 +33,7 @@ struct CalendarChoices {
 CalendarChoices ReadCalendarChoices(const platform::IniFile& ini);
 // The same from a settings file anywhere.
 CalendarChoices ReadCalendarChoicesFrom(const std::string& path);
-// Writes both keys as 1 or 0; false when the file cannot be written.
+// Writes the keys as 1 or 0; false when the file cannot be written.
 bool WriteCalendarChoices(const platform::IniFile& ini, const CalendarChoices& choices);
 
 }  // namespace nuvaro::calendar

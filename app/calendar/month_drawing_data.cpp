@@ -1,5 +1,6 @@
 #include "calendar/month_drawing_data.h"
 
+#include "calendar/almanac.h"
 #include "calendar/civil_date.h"
 #include "calendar/exact_lunar_calendar.h"
 #include "calendar/holiday_table.h"
@@ -46,6 +47,12 @@ MonthDrawingData GatherMonth(int year, int month, std::string_view surname, std:
   data.labels = sources.dayLabels(year, month);
   data.labels.resize(static_cast<std::size_t>(data.days));
   data.readings.resize(static_cast<std::size_t>(data.days));
+  data.almanac.resize(static_cast<std::size_t>(data.days));
+  if (year >= kAlmanacFirstYear && year <= kAlmanacLastYear) {
+    for (int day = 1; day <= data.days; ++day) {
+      data.almanac[static_cast<std::size_t>(day - 1)] = AlmanacLabel(AlmanacOf(year, month, day));
+    }
+  }
   std::string fullName = FullNameOf(surname, givenName);
   if (engine == nullptr || fullName == " ") return data;
   for (int day = 1; day <= data.days; ++day) {
@@ -90,6 +97,7 @@ DayCellContent DecideDayCell(const MonthDrawingData& data, const CalendarSetting
   if (settings.kyureki != 0) cell.oldCalendar = data.labels[index].oldCalendar;
   if (settings.rokuyou != 0) cell.rokuyou = data.labels[index].rokuyou;
   if (settings.kantei != 0) cell.reading = data.readings[index].readingText;
+  if (settings.choices.showAlmanac && index < data.almanac.size()) cell.almanac = data.almanac[index];
   if (settings.kao != 0 && !data.nameUncountable) cell.facePicture = DayFaceBitmap(data.readings[index].faceKind);
   return cell;
 }

@@ -43,6 +43,7 @@ struct MonthDrawingData {
   std::vector<HolidayDay> holidays;   // the year's holidays
   std::vector<DayLabels> labels;      // entry d - 1 for day d
   std::vector<DayReading> readings;   // entry d - 1 for day d; empty readings without a person
+  std::vector<std::string> almanac;   // entry d - 1 for day d: AlmanacLabel (almanac.h), CP932
   int engineRequests = 0;             // day readings asked of the engine in this drawing
   bool nameUncountable = false;       // readings were asked, but the engine cannot count the name
 };
@@ -73,6 +74,7 @@ struct DayCellContent {
   std::string oldCalendar;
   std::string rokuyou;
   std::string reading;
+  std::string almanac;          // solar term, seasonal and lucky days ("Rekichu")
   int facePicture = 0;
 };
 // Faces follow "Kao", except for a name the engine cannot count: it has no day readings,

@@ -50,6 +50,7 @@ DayCellAreas CellAreas(const GridRect& cell) {
   areas.oldCalendar = {L, T + H / 4, R, T + H / 4 + H / 8};
   areas.rokuyou = {L + W / 4, T + H / 8, R, T + H / 8 + H / 8};
   areas.reading = {L + W / 16, T + H / 4 + H / 8 + H / 16, R, B};
+  areas.almanac = {L + W / 16, B - H / 8, R, B};
   areas.face = {R - kDayFaceRightInset, T + kDayFaceTopInset};
   return areas;
 }

@@ -69,6 +69,7 @@ struct DayCellAreas {
   GridRect oldCalendar;  // full width below the number, H / 8 high
   GridRect rokuyou;      // right of the number, lower half of its height
   GridRect reading;      // the rest of the cell, indented by W / 16
+  GridRect almanac;      // the reading's last H / 8, for a day with almanac items
   GridPoint face;        // top-left corner of the 16 x 16 face
 };
 DayCellAreas CellAreas(const GridRect& cell);

@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "platform/qt/qt_message_sink.h"
+#include "ui/app/export_ics_command.h"
 #include "ui/app/print_calendar_command.h"
 #include "ui/app/print_reading_command.h"
 #include "ui/app/program_main.h"
@@ -9,12 +10,14 @@
 
 int main(int argc, char** argv) {
   const bool printCalendar = nuvaro::ui::IsPrintCalendarCommand(argc, argv);
-  if (printCalendar) nuvaro::ui::PrepareHeadlessPrintCalendar();
+  const bool exportIcs = nuvaro::ui::IsExportIcsCommand(argc, argv);
+  if (printCalendar || exportIcs) nuvaro::ui::PrepareHeadlessPrintCalendar();
   if (nuvaro::ui::IsPrintReadingCommand(argc, argv)) return nuvaro::ui::RunPrintReadingCommand(argc, argv);
   QApplication application(argc, argv);
   nuvaro::ui::SetApplicationNames();
   // The export writes its messages to the terminal (the default sink).
   if (printCalendar) return nuvaro::ui::RunPrintCalendarCommand(QApplication::arguments());
+  if (exportIcs) return nuvaro::ui::RunExportIcsCommand(QApplication::arguments());
   nuvaro::platform::QtMessageSink sink;
   nuvaro::platform::SetMessageSink(&sink);
   int status = nuvaro::ui::RunProgram();

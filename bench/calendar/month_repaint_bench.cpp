@@ -2,7 +2,8 @@
 // grid at its on-screen size, with every text and face, the readings asked of the
 // engine for every day. Measured with the month's labels computed together (as the
 // window draws), with the labels from the ephemeris (a later drawing: the month's new
-// moons and terms already known) and, as the baseline, with two conversions per day.
+// moons and terms already known), without the almanac line (the cells otherwise show it)
+// and, as the baseline, with two conversions per day.
 // Target: at most 8 ms per repaint at 1x scale.
 #include <benchmark/benchmark.h>
 
@@ -42,7 +43,8 @@ std::vector<calendar::DayLabels> LabelsDayByDay(int year, int month) {
   return labels;
 }
 
-enum class Labels { Month, Exact, DayByDay };
+// NoAlmanac: the month's labels with the almanac line switched off ("Rekichu" 0).
+enum class Labels { Month, Exact, DayByDay, NoAlmanac };
 
 void Repaint(benchmark::State& state, Labels labels) {
   const Month& m = kMonths[state.range(0)];
@@ -53,6 +55,7 @@ void Repaint(benchmark::State& state, Labels labels) {
   request.givenName = platform::Utf8ToCp932("花子").value_or("");
   request.engine = &kEngine;
   request.settings.choices.exactLunar = labels == Labels::Exact;
+  request.settings.choices.showAlmanac = labels != Labels::NoAlmanac;
   if (labels == Labels::DayByDay) {
     request.sources = calendar::MonthSourcesFor(request.settings.choices);
     request.sources->dayLabels = LabelsDayByDay;
@@ -71,10 +74,12 @@ void Repaint(benchmark::State& state, Labels labels) {
 void BM_GridRepaint(benchmark::State& state) { Repaint(state, Labels::Month); }
 void BM_GridRepaintExactLabels(benchmark::State& state) { Repaint(state, Labels::Exact); }
 void BM_GridRepaintTwoConversionsPerDay(benchmark::State& state) { Repaint(state, Labels::DayByDay); }
+void BM_GridRepaintWithoutAlmanac(benchmark::State& state) { Repaint(state, Labels::NoAlmanac); }
 
 BENCHMARK(BM_GridRepaint)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GridRepaintExactLabels)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GridRepaintTwoConversionsPerDay)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GridRepaintWithoutAlmanac)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

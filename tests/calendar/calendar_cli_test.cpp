@@ -48,6 +48,40 @@ TEST(DayCommandTest, RefusesWhatIsNoDate) {
   }
 }
 
+TEST(DayCommandTest, AlmanacItemsAnywhereAmongTheOptions) {
+  const std::string tail = "\"rokuyou\":\"先勝\",\"sekki\":null,\"zassetsu\":[\"社日\"],\"rekichu\":[\"一粒万倍日\",\"天赦日\"]}\n";
+  for (const char* arguments : {"--almanac 2024-03-15", "--law current --almanac 2024-03-15"}) {
+    std::string output = RunCli(std::string("day ") + arguments);
+    EXPECT_EQ(output.substr(output.size() - std::min(output.size(), tail.size())), tail) << arguments << ": " << output;
+  }
+  EXPECT_NE(RunCli("day --almanac 2024-03-20").find("\"sekki\":{\"name\":\"春分\",\"time\":\"12:06\"}"),
+            std::string::npos);
+  EXPECT_NE(RunCli("day --almanac 1899-12-31").find("--almanac is given for the years"), std::string::npos);
+  EXPECT_EQ(RunCli("day 2024-03-15").find("sekki"), std::string::npos);  // only when asked
+}
+
+// One JSON line per day found; in a batch one line per question.
+TEST(DaysCommandTest, LinesOfMatchingDays) {
+  std::string tensha = RunCli("days --from 2024-01-01 --to 2024-12-31 --rekichu 天赦日");
+  int lines = 0;
+  for (char c : tensha) lines += c == '\n';
+  EXPECT_EQ(lines, 7) << tensha;
+  EXPECT_NE(tensha.find("{\"date\":\"2024-03-15\",\"weekday\":5"), std::string::npos) << tensha;
+  EXPECT_EQ(RunCli("days --batch", "--from 2024-03-14 --to 2024-03-16 --rekichu 天赦日\n--from 2024-03-16 --to 2024-03-16 --rokuyou 大安\n"),
+            RunCli("days --batch", "--from 2024-03-15 --to 2024-03-15 --rekichu 天赦日\n--from 2024-03-16 --to 2024-03-16 --rokuyou 大安\n"));
+  struct Refused {
+    const char* arguments;
+    const char* message;
+  } refused[] = {
+      {"days --from 2024-01-01 --to 2024-12-31 --rekichu 大吉日", "is no lucky day"},
+      {"days --from 2024-01-01 --to 2024-12-31 --rokuyou 大凶", "is no rokuyou"},
+      {"days --from 2024-12-31 --to 2024-01-01", "--to lies before --from"},
+      {"days --from 2024-01-01 --to 2024-12-31 --good-face", "--good-face needs --name"},
+      {"days --from 2024-01-01", "usage"},
+  };
+  for (const Refused& r : refused) EXPECT_NE(RunCli(r.arguments).find(r.message), std::string::npos) << r.arguments;
+}
+
 TEST(HolidaysCommandTest, FifteenSlotsInOrder) {
   EXPECT_EQ(RunCli("holidays 2009"),
             "{\"slots\":[{\"month\":1,\"day\":1,\"name\":\"元　日\"},{\"month\":1,\"day\":12,\"name\":\"成人の日\"},"

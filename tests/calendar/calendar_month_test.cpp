@@ -104,17 +104,20 @@ TEST(CalendarChoicesTest, DefaultsRoundTripAndNonZeroMeansOn) {
   CalendarChoices missing = ReadCalendarChoices(ini);
   EXPECT_TRUE(missing.currentHolidayLaw);
   EXPECT_TRUE(missing.exactLunar);
+  EXPECT_TRUE(missing.showAlmanac);
 
-  ASSERT_TRUE(WriteCalendarChoices(ini, CalendarChoices{false, false}));
-  EXPECT_EQ(dir.Read("Calendar.ini"), "[Display]\nHolidayLaw=0\nExactLunar=0\n");
+  ASSERT_TRUE(WriteCalendarChoices(ini, CalendarChoices{false, false, false}));
+  EXPECT_EQ(dir.Read("Calendar.ini"), "[Display]\nHolidayLaw=0\nExactLunar=0\nRekichu=0\n");
   CalendarChoices read = ReadCalendarChoices(ini);
   EXPECT_FALSE(read.currentHolidayLaw);
   EXPECT_FALSE(read.exactLunar);
+  EXPECT_FALSE(read.showAlmanac);
 
-  dir.Write("Calendar.ini", "[Display]\nHolidayLaw=7\nExactLunar=-1\n");
+  dir.Write("Calendar.ini", "[Display]\nHolidayLaw=7\nExactLunar=-1\nRekichu=2\n");
   read = ReadCalendarChoices(ini);
   EXPECT_TRUE(read.currentHolidayLaw);
   EXPECT_TRUE(read.exactLunar);
+  EXPECT_TRUE(read.showAlmanac);
 }
 
 // The factory file the program ships holds the defaults, and with them the old

@@ -47,7 +47,7 @@ TEST(CalendarSettingsTest, WritesAllKeysInDecimalTheChoicesLast) {
   settings.choices = CalendarChoices{false, true};
   ASSERT_TRUE(WriteCalendarSettings(file, settings));
   EXPECT_EQ(folder.Read("Calendar.ini"),
-            "[Display]\nKao=0\nKantei=1\nKyujitu=1\nKyureki=1\nRokuyou=1\nHolidayLaw=0\nExactLunar=1\n"
+            "[Display]\nKao=0\nKantei=1\nKyujitu=1\nKyureki=1\nRokuyou=1\nHolidayLaw=0\nExactLunar=1\nRekichu=1\n"
             "[Color]\nWeekBackground=58367\nWeek=8388608\nRokuyou=8388608\nOldCalendar=8388608\n"
             "HolidayBackground=1573119\nHoliday=16777215\nFrame=14079702\nWeekDate=8388608\n"
             "HolidayDate=1966335\nData=1193046\nBackground=16777215\n");

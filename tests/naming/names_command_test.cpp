@@ -71,7 +71,7 @@ TEST(NamesCommand, PercentagesAreThoseOfPairNames) {
                                    "--with 山田 太郎\n--surname\n");
   const std::vector<std::string> answers = Lines(batch.out);
   ASSERT_EQ(answers.size(), 2u) << "one line per question";
-  EXPECT_EQ(answers[0].substr(0, 2), "[{");
+  EXPECT_EQ(answers[0].substr(0, 11), "{\"lines\":[{");
   EXPECT_NE(answers[1].find("\"error\""), std::string::npos);
 }
 

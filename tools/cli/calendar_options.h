@@ -2,7 +2,9 @@
 // --lunar exact|arithmetic, in any order before the command's own arguments.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace nuvaro::cli {
@@ -15,5 +17,13 @@ struct CalendarOptions {
 };
 
 CalendarOptions ParseCalendarOptions(const std::vector<std::string>& args);
+
+struct IsoDate {
+  int year;
+  int month;
+  int day;
+};
+// A valid date of the years 1 to 9999 written YYYY-MM-DD.
+std::optional<IsoDate> ParseIsoDate(std::string_view text);
 
 }  // namespace nuvaro::cli

@@ -19,14 +19,14 @@ inline constexpr int kExitFailure = 3;    // a library or file could not be used
 struct CommandResult {
   int status = kExitOk;
   Json output;        // the answer when status is kExitOk
+  // An answer of several JSON lines: printed one per line, or in --batch as the one
+  // line {"lines": [...]} so that answers stay aligned with their questions.
+  std::vector<Json> lines;
   std::string error;  // a message for the user otherwise (UTF-8)
-  // The output is an array written one item per line (JSON lines); in a batch, where
-  // every question gets one line, the array is written as that line.
-  bool lines = false;
 
-  static CommandResult Ok(Json output) { return {kExitOk, std::move(output), {}}; }
-  static CommandResult Lines(Json array) { return {kExitOk, std::move(array), {}, true}; }
-  static CommandResult Fail(int status, std::string error) { return {status, Json::Null(), std::move(error)}; }
+  static CommandResult Ok(Json output) { return {kExitOk, std::move(output), {}, {}}; }
+  static CommandResult Lines(std::vector<Json> lines) { return {kExitOk, Json::Null(), std::move(lines), {}}; }
+  static CommandResult Fail(int status, std::string error) { return {status, Json::Null(), {}, std::move(error)}; }
 };
 
 // State a command may keep from one batch line to the next.

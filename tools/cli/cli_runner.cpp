@@ -61,11 +61,8 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
       err << "nuvaro-cli " << command->name << ": " << result.error << '\n';
       return result.status;
     }
-    if (result.lines) {
-      for (const Json& item : result.output.Items()) out << item.Dump() << '\n';
-    } else {
-      out << result.output.Dump() << '\n';
-    }
+    if (result.lines.empty()) out << result.output.Dump() << '\n';
+    for (const Json& line : result.lines) out << line.Dump() << '\n';
     return kExitOk;
   }
   if (args.size() > 2) {
@@ -80,7 +77,11 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     ++session.lineNumber;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     CommandResult result = RunOne(*command, SplitArguments(line), session);
-    if (result.status == kExitOk) {
+    if (result.status == kExitOk && !result.lines.empty()) {
+      Json lines = Json::Array();
+      for (Json& item : result.lines) lines.Push(std::move(item));
+      out << Json::Object().Set("lines", std::move(lines)).Dump() << '\n';
+    } else if (result.status == kExitOk) {
       out << result.output.Dump() << '\n';
     } else {
       out << Json::Object().Set("error", Json::String(result.error)).Dump() << '\n';

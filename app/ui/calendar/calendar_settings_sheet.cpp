@@ -98,6 +98,9 @@ CPageCalendarItem::CPageCalendarItem(QWidget* parent) : QWidget(parent) {
   exactLunarBox_->setObjectName(QStringLiteral("item_exact_lunar"));
   reckoningLayout->addWidget(holidayLawBox_);
   reckoningLayout->addWidget(exactLunarBox_);
+  almanacBox_ = new QCheckBox(Text(texts::kItemRekichu), reckoning);
+  almanacBox_->setObjectName(QStringLiteral("item_rekichu"));
+  reckoningLayout->addWidget(almanacBox_);
   layout->addWidget(reckoning);
   layout->addStretch();
 }
@@ -106,12 +109,14 @@ void CPageCalendarItem::Load(const CalendarSettings& settings) {
   for (std::size_t i = 0; i < boxes_.size(); ++i) boxes_[i]->setChecked(settings.*kItemBoxes[i].field != 0);
   holidayLawBox_->setChecked(settings.choices.currentHolidayLaw);
   exactLunarBox_->setChecked(settings.choices.exactLunar);
+  almanacBox_->setChecked(settings.choices.showAlmanac);
 }
 
 void CPageCalendarItem::Store(CalendarSettings& settings) const {
   for (std::size_t i = 0; i < boxes_.size(); ++i) settings.*kItemBoxes[i].field = boxes_[i]->isChecked() ? 1 : 0;
   settings.choices.currentHolidayLaw = holidayLawBox_->isChecked();
   settings.choices.exactLunar = exactLunarBox_->isChecked();
+  settings.choices.showAlmanac = almanacBox_->isChecked();
 }
 
 QCheckBox* CPageCalendarItem::CheckBox(int id) const {

@@ -34,11 +34,13 @@ class CPageCalendarItem : public QWidget {
   // The two boxes of the group "暦": holidays by the current law, the exact old calendar.
   QCheckBox* HolidayLawBox() const { return holidayLawBox_; }
   QCheckBox* ExactLunarBox() const { return exactLunarBox_; }
+  QCheckBox* AlmanacBox() const { return almanacBox_; }
 
  private:
   std::array<QCheckBox*, 5> boxes_{};
   QCheckBox* holidayLawBox_;
   QCheckBox* exactLunarBox_;
+  QCheckBox* almanacBox_;
 };
 
 class CPageCalendarColor : public QWidget {

@@ -8,6 +8,7 @@
 #include <QTimerEvent>
 #include <QWheelEvent>
 
+#include "calendar/almanac_dialog_texts.h"
 #include "calendar/calendar_window_texts.h"
 #include "calendar/day_reading.h"
 #include "calendar/month_drawing_data.h"
@@ -21,6 +22,8 @@
 #include "ui/calendar/calendar_printing.h"
 #include "ui/calendar/calendar_settings_sheet.h"
 #include "ui/calendar/calendar_titles.h"
+#include "ui/calendar/ics_export_dialog.h"
+#include "ui/calendar/lucky_day_dialog.h"
 #include "ui/calendar/month_grid.h"
 #include "ui/calendar/name_dialog.h"
 #include "ui/calendar/year_month_dialog.h"
@@ -146,6 +149,8 @@ CalendarWindow::CalendarWindow(const core::CFace& faces, std::optional<calendar:
   MakeButton(kCalendarThisMonthId, 187, 3, QString(), 103, 29, 29, 17)->setToolTip(Text(texts::kThisMonthTip));
   MakeButton(kCalendarNextId, 188, 3, QString(), 132, 29, 19, 17)->setToolTip(Text(texts::kNextMonthTip));
   MakeButton(kCalendarChooseMonthId, 183, 5, Text(texts::kYearMonthButton), 154, 27, 39, 19);
+  MakeButton(kCalendarLuckyDayId, 183, 5, Text(almanac_dialog_texts::kLuckyDayButton), 243, 27, 46, 19);
+  MakeButton(kCalendarExportId, 183, 5, Text(almanac_dialog_texts::kExportButton), 289, 27, 40, 19);
   MakeButton(kCalendarSettingsId, 183, 5, Text(texts::kSettingsButton), 331, 27, 38, 19);
   MakeButton(kCalendarPrintId, 183, 5, Text(texts::kPrintButton), 369, 27, 38, 19);
   MakeButton(kCalendarBackId, 183, 5, Text(texts::kBackButton), 407, 27, 38, 19);
@@ -155,6 +160,8 @@ CalendarWindow::CalendarWindow(const core::CFace& faces, std::optional<calendar:
   connect(Button(kCalendarChooseMonthId), &QPushButton::clicked, this, &CalendarWindow::ChooseYearMonth);
   connect(Button(kCalendarSettingsId), &QPushButton::clicked, this, &CalendarWindow::EditCalendarSettings);
   connect(Button(kCalendarPrintId), &QPushButton::clicked, this, &CalendarWindow::Print);
+  connect(Button(kCalendarLuckyDayId), &QPushButton::clicked, this, &CalendarWindow::FindLuckyDays);
+  connect(Button(kCalendarExportId), &QPushButton::clicked, this, &CalendarWindow::ExportCalendar);
   connect(Button(kCalendarBackId), &QPushButton::clicked, this, &CalendarWindow::accept);
 
   grid_ = new CMonthGrid(this);
@@ -313,6 +320,25 @@ void CalendarWindow::Print() {
   if (!CurrentPrintDialog()(printer, this)) return;
   bool printed = PrintCalendarPages(printer, {grid_->Request()}, grid_->size());
   platform::ShowMessageBox(this, printed ? texts::kPrintDone : texts::kPrintFailed, core::texts::kApplicationTitle);
+}
+
+void CalendarWindow::FindLuckyDays() {
+  platform::LocalTime now = platform::GetLocalTime();
+  MonthGridRequest request = grid_->Request();
+  LuckyDayDialog dialog({now.year, now.month, now.day}, settings_.choices, request.engine,
+                        calendar::FullNameOf(surname_, givenName_), this);
+  if (dialog.exec() == QDialog::Accepted && dialog.ChosenDay()) {
+    ShowMonth(dialog.ChosenDay()->year, dialog.ChosenDay()->month);
+  }
+}
+
+void CalendarWindow::ExportCalendar() {
+  calendar::AlmanacExportRequest request;
+  request.choices = settings_.choices;
+  request.engine = grid_->Request().engine;
+  request.fullName = calendar::FullNameOf(surname_, givenName_);
+  IcsExportDialog dialog(Year(), Month(), request, this);
+  dialog.exec();
 }
 
 }  // namespace nuvaro::ui

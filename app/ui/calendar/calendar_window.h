@@ -39,6 +39,8 @@ inline constexpr int kCalendarChooseMonthId = 1040;
 inline constexpr int kCalendarSettingsId = 1001;
 inline constexpr int kCalendarPrintId = 1000;
 inline constexpr int kCalendarBackId = 1;
+inline constexpr int kCalendarLuckyDayId = 1060;
+inline constexpr int kCalendarExportId = 1061;
 inline constexpr int kCalendarGridId = 1004;
 // The command the title label sends when clicked.
 inline constexpr int kCalendarNameCommand = 100;
@@ -92,6 +94,10 @@ class CalendarWindow : public QDialog {
   void EditNames();
   void EditCalendarSettings();
   void Print();
+  // The lucky-day search; a day double-clicked there shows its month.
+  void FindLuckyDays();
+  // The iCalendar export of the shown month, the shown year or a range.
+  void ExportCalendar();
 
  protected:
   bool event(QEvent* event) override;

@@ -93,9 +93,10 @@ void DrawLabel(QPainter& painter, GridFonts& fonts, const GridRect& rect, const 
   DrawLabel(painter, fonts, rect, cp932, face, weight, horizontal, colour, rect.Width());
 }
 
-// The reading, word-wrapped from the rectangle's top, clipped to it.
+// The reading, word-wrapped from the rectangle's top, clipped to it; its lines end above
+// `linesBottom` (the almanac line of the cell may take the rectangle's foot).
 void DrawReading(QPainter& painter, GridFonts& fonts, const GridRect& rect, const std::string& cp932,
-                 std::int32_t colour) {
+                 std::int32_t colour, int linesBottom) {
   int height = calendar::ReadingCharacterHeight(rect);
   if (cp932.empty() || height <= 0) return;
   const GridFontEntry& font = fonts.Get(GothicFace(), height, QFont::Normal);
@@ -113,7 +114,7 @@ void DrawReading(QPainter& painter, GridFonts& fonts, const GridRect& rect, cons
   // (the first line is drawn in any case).
   int y = rect.top;
   for (const std::string& line : lines) {
-    if (y > rect.top && y + metrics.height() > rect.bottom) break;
+    if (y > rect.top && y + metrics.height() > linesBottom) break;
     painter.drawText(QRect(rect.left, y, rect.Width(), metrics.height()),
                      static_cast<int>(Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine),
                      platform::QStringFromCp932(line));
@@ -226,7 +227,10 @@ MonthGridDrawing DrawMonthGrid(QPainter& painter, const QRect& target, const Mon
               s.oldCalendarColour);
     DrawLabel(painter, fonts, areas.rokuyou, content.rokuyou, GothicFace(), QFont::Bold, Qt::AlignLeft, s.rokuyouColour,
               besideFace);
-    DrawReading(painter, fonts, areas.reading, content.reading, s.data);
+    bool almanac = !content.almanac.empty() && calendar::LabelCharacterHeight(areas.almanac) > 0;
+    DrawReading(painter, fonts, areas.reading, content.reading, s.data, almanac ? areas.almanac.top : areas.reading.bottom);
+    DrawLabel(painter, fonts, areas.almanac, content.almanac, GothicFace(), QFont::Bold, Qt::AlignLeft,
+              s.oldCalendarColour);
     if (content.facePicture != 0) {
       const QPixmap& face = DayFace(content.facePicture);
       if (!face.isNull()) {

@@ -284,7 +284,7 @@ class CalendarWindowTest : public QObject {
     QVERIFY(file.find("Kyujitu=0\n") != std::string::npos);
     QVERIFY(file.find("HolidayBackground=65280\n") != std::string::npos);
     QVERIFY(file.find("Background=16777215\n") != std::string::npos);
-    QCOMPARE(std::count(file.begin(), file.end(), '='), 18);
+    QCOMPARE(std::count(file.begin(), file.end(), '='), 19);
     QCOMPARE(window->Grid()->Settings().kyujitu, 0);
     QCOMPARE(window->Grid()->Settings().holidayBackground, 0x00FF00);
   }
@@ -323,7 +323,7 @@ class CalendarWindowTest : public QObject {
     });
     window->EditCalendarSettings();
     std::string file = folder_->Read("Calendar.ini");
-    QVERIFY2(file.find("Rokuyou=1\nHolidayLaw=0\nExactLunar=0\n[Color]") != std::string::npos, file.c_str());
+    QVERIFY2(file.find("Rokuyou=1\nHolidayLaw=0\nExactLunar=0\nRekichu=1\n[Color]") != std::string::npos, file.c_str());
     QVERIFY(!mountainDay());
 
     auto next = OpenWindow();

@@ -1,13 +1,14 @@
 // day [--law current] [--lunar exact] YYYY-MM-DD: what the fortune calendar shows for
 // one civil day — weekday, holiday, sexagenary names with their branch numbers,
-// old-calendar label and rokuyou; the options choose the reckoning as the calendar's
-// settings do.
-#include <charconv>
+// old-calendar label and rokuyou (with --almanac also the solar term, seasonal days and
+// lucky days); the options choose the reckoning as the calendar's settings do.
 #include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "almanac_json.h"
+#include "calendar/almanac.h"
 #include "calendar/calendar_month.h"
 #include "calendar/civil_date.h"
 #include "calendar/sexagenary.h"
@@ -18,41 +19,24 @@
 namespace nuvaro::cli {
 namespace {
 
-struct Date {
-  int year;
-  int month;
-  int day;
-};
+constexpr char kDayUsage[] = "[--law current] [--lunar exact] [--almanac] YYYY-MM-DD";
 
-std::optional<int> ParseNumber(std::string_view text) {
-  if (text.empty() || text.size() > 4) return std::nullopt;
-  int value = 0;
-  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return value;
-}
-
-// A valid date of the years 1 to 9999 written YYYY-MM-DD.
-std::optional<Date> ParseDate(std::string_view text) {
-  std::size_t first = text.find('-');
-  std::size_t second = first == std::string_view::npos ? first : text.find('-', first + 1);
-  if (second == std::string_view::npos) return std::nullopt;
-  auto year = ParseNumber(text.substr(0, first));
-  auto month = ParseNumber(text.substr(first + 1, second - first - 1));
-  auto day = ParseNumber(text.substr(second + 1));
-  if (!year || !month || !day || *year < 1 || *month < 1 || *month > 12) return std::nullopt;
-  if (*day < 1 || *day > calendar::DaysInMonth(*year, *month)) return std::nullopt;
-  return Date{*year, *month, *day};
-}
-
-constexpr char kDayUsage[] = "[--law current] [--lunar exact] YYYY-MM-DD";
-
-CommandResult RunDay(const std::vector<std::string>& args, CommandSession&) {
+CommandResult RunDay(const std::vector<std::string>& given, CommandSession&) {
+  // --almanac may stand anywhere among the options.
+  std::vector<std::string> args;
+  bool almanac = false;
+  for (const std::string& arg : given) {
+    if (arg == "--almanac") {
+      almanac = true;
+    } else {
+      args.push_back(arg);
+    }
+  }
   CalendarOptions options = ParseCalendarOptions(args);
   if (!options.error.empty()) return CommandResult::Fail(kExitUsage, options.error);
   if (options.rest.size() != 1) return CommandResult::Fail(kExitUsage, std::string("usage: nuvaro-cli day ") + kDayUsage);
   const std::string& argument = options.rest[0];
-  auto date = ParseDate(argument);
+  auto date = ParseIsoDate(argument);
   if (!date) return CommandResult::Fail(kExitUsage, "\"" + argument + "\" is not a date YYYY-MM-DD (years 1 to 9999)");
 
   bool convertible = true;
@@ -81,6 +65,14 @@ CommandResult RunDay(const std::vector<std::string>& args, CommandSession&) {
                                                   Json::Int(calendar::BranchIndex(names.day))}))
                     .Set("oldCalendar", text(cell.oldCalendar))
                     .Set("rokuyou", text(cell.rokuyou));
+  if (almanac) {
+    if (date->year < calendar::kAlmanacFirstYear || date->year > calendar::kAlmanacLastYear) {
+      return CommandResult::Fail(kExitUsage, "--almanac is given for the years " +
+                                                 std::to_string(calendar::kAlmanacFirstYear) + " to " +
+                                                 std::to_string(calendar::kAlmanacLastYear));
+    }
+    AddAlmanacJson(output, calendar::AlmanacOf(date->year, date->month, date->day));
+  }
   if (!convertible) return CommandResult::Fail(kExitFailure, "a calendar text is not valid CP932");
   return CommandResult::Ok(std::move(output));
 }
@@ -88,7 +80,7 @@ CommandResult RunDay(const std::vector<std::string>& args, CommandSession&) {
 const CliCommandRegistration kDay({"day", kDayUsage,
                                    "Weekday, holiday, sexagenary names and branches, old-calendar date and rokuyou of a "
                                    "day; --law current: holidays by today's law, --lunar exact: old calendar from the "
-                                   "sun and the moon.",
+                                   "sun and the moon, --almanac: solar term, seasonal days and lucky days.",
                                    -1, RunDay});
 
 }  // namespace

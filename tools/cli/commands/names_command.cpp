@@ -200,10 +200,10 @@ CommandResult RunNames(const std::vector<std::string>& args, CommandSession& ses
   const naming::NameRanking ranking =
       naming::RankNames(catalog, naming::SearchNames(catalog, request.query), request.surname, request.query.sex,
                         request.persons, reader, engine, order);
-  Json lines = Json::Array();
+  std::vector<Json> lines;
   const std::size_t shown = request.limit < 0 ? ranking.names.size()
                                               : std::min(ranking.names.size(), static_cast<std::size_t>(request.limit));
-  for (std::size_t row = 0; row < shown; ++row) lines.Push(NameJson(catalog, ranking, row, request.surname, engine));
+  for (std::size_t row = 0; row < shown; ++row) lines.push_back(NameJson(catalog, ranking, row, request.surname, engine));
   return CommandResult::Lines(std::move(lines));
 }
 
