@@ -53,7 +53,7 @@ CommandResult RunDay(const std::vector<std::string>& args, CommandSession&) {
   if (options.rest.size() != 1) return CommandResult::Fail(kExitUsage, std::string("usage: nuvaro-cli day ") + kDayUsage);
   const std::string& argument = options.rest[0];
   auto date = ParseDate(argument);
-  if (!date) return CommandResult::Fail(kExitUsage, "\"" + argument + "\" is not a date YYYY-MM-DD (years 1 to 9999)");
+  if (!date) return CommandResult::Fail(kExitBadInput, "\"" + argument + "\" is not a date YYYY-MM-DD (years 1 to 9999)");
 
   bool convertible = true;
   auto text = [&convertible](std::string_view cp932) {
