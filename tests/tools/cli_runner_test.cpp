@@ -78,7 +78,7 @@ TEST(CliRunner, RefusesOverlongInputWithoutEchoingIt) {
       {{huge}, "", kExitUsage, ""},
       {{"add", "--batch"}, huge + "\r\n1 2\n", kExitBadInput,
        "{\"error\":\"line 1 is 4097 bytes long; the limit is 4096\"}\n{\"sum\":3,\"line\":2}\n"},
-      {{"add", "--batch"}, "1 2" + std::string(kMaxInputBytes - 3, ' ') + "\n", kExitOk, "{\"sum\":3,\"line\":1}\n"},
+      {{"add", "--batch"}, "1 2" + std::string(kMaxInputBytes - 3, ' ') + "\r\n", kExitOk, "{\"sum\":3,\"line\":1}\n"},
   };
   for (const Case& c : cases) {
     CliRun run = RunWith(c.args, c.input);

@@ -55,6 +55,7 @@ std::optional<std::size_t> ReadBoundedLine(std::istream& in, std::string& line) 
   std::streambuf* buffer = in.rdbuf();
   std::size_t length = 0;
   bool any = false;
+  bool endsWithCr = false;
   for (;;) {
     const int c = buffer->sbumpc();
     if (c == std::char_traits<char>::eof()) break;
@@ -62,10 +63,11 @@ std::optional<std::size_t> ReadBoundedLine(std::istream& in, std::string& line) 
     if (c == '\n') break;
     if (length <= kMaxInputBytes) line.push_back(static_cast<char>(c));
     ++length;
+    endsWithCr = c == '\r';
   }
   if (!any) return std::nullopt;
-  if (length <= kMaxInputBytes && !line.empty() && line.back() == '\r') {
-    line.pop_back();
+  if (endsWithCr) {  // a CR LF line end
+    if (length <= kMaxInputBytes + 1) line.pop_back();  // it was kept
     --length;
   }
   return length;
