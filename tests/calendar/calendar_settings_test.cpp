@@ -2,6 +2,9 @@
 // failed save that leaves the old file, and the reset from Calendar.ior.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <string>
 
@@ -56,12 +59,13 @@ TEST(CalendarSettingsTest, WritesAllKeysInDecimalTheChoicesLast) {
 }
 
 // Every way a save can fail leaves the file byte for byte as it was and no temporary
-// file beside it: a folder in its place, a full disk part-way through, a file that
-// cannot be read (it must not be rewritten as if empty).
+// file beside it: a folder in its place, a full disk part-way through, a process killed
+// part-way through (by the file-size signal, at the first write past the limit), a file
+// that cannot be read (it must not be rewritten as if empty).
 TEST(CalendarSettingsTest, AFailedSaveAnswersFalseAndLeavesWhatWasThere) {
   const std::string before = "; mine\n[Display]\nKao=0\n[Other]\nKeep=1\n";
-  enum class Fault { Folder, DiskFull, Unreadable };
-  for (Fault fault : {Fault::Folder, Fault::DiskFull, Fault::Unreadable}) {
+  enum class Fault { Folder, DiskFull, Killed, Unreadable };
+  for (Fault fault : {Fault::Folder, Fault::DiskFull, Fault::Killed, Fault::Unreadable}) {
     ProgramFolder folder;
     CalendarSettings settings;
     settings.kao = 1;
@@ -75,6 +79,23 @@ TEST(CalendarSettingsTest, AFailedSaveAnswersFalseAndLeavesWhatWasThere) {
       if (fault == Fault::DiskFull) {
         nuvaro::testing::DiskFullAfter full(before.size() + 40);
         written = WriteCalendarSettings(CalendarIniFile(), settings);
+      } else if (fault == Fault::Killed) {
+        const pid_t child = fork();
+        if (child == 0) {
+          rlimit limit{before.size() + 40, before.size() + 40};
+          setrlimit(RLIMIT_FSIZE, &limit);
+          signal(SIGXFSZ, SIG_DFL);
+          WriteCalendarSettings(CalendarIniFile(), settings);
+          _exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ);
+        written = false;
+        // A killed save may leave its temporary file behind; what counts is the file itself.
+        for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+          if (entry.path().filename() != "Calendar.ini") std::filesystem::remove(entry.path());
+        }
       } else {
         std::filesystem::permissions(folder.File("Calendar.ini"), std::filesystem::perms::none);
         nuvaro::testing::ObeyFilePermissions obey;
