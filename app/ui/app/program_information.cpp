@@ -3,6 +3,7 @@
 #include <cstring>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include "calendar/calendar_window_texts.h"
 #include "core/core_texts.h"
@@ -35,9 +36,26 @@ constexpr char kClosingUsage[] =
     "  --help, -h     この説明を表示して終わります。\n"
     "  --version, -v  バージョンを表示して終わります。\n"
     "\n"
-    "書き出しの終了コード: 0 書き出しました / 1 書き出せませんでした（エンジンやプラグインが\n"
-    "読み込めない、ファイルに書き込めないなど。前からあった出力ファイルは元のままです）/\n"
-    "2 オプションや値の誤り（何も書き出しません）。\n";
+    "書き出しの終了コード（--print-calendar と --print-reading で共通）:\n"
+    "  0  書き出しました。\n"
+    "  1  書き出せませんでした（エンジンやプラグインを読み込めない、ファイルに書き込めない\n"
+    "     など）。前からあった出力ファイルは元のままです。\n"
+    "  2  オプションや値に誤りがあります。何も書き出しません。\n";
+
+// The lines after the first of a usage text, moved in under its command line.
+std::string Indented(std::string_view lines) {
+  std::string out;
+  std::size_t start = 0;
+  while (start < lines.size()) {
+    std::size_t end = lines.find('\n', start);
+    if (end == std::string_view::npos) end = lines.size();
+    out += "    ";
+    out += lines.substr(start, end - start);
+    out += '\n';
+    start = end + 1;
+  }
+  return out;
+}
 
 }  // namespace
 
@@ -64,7 +82,7 @@ int PrintProgramInformation(ProgramInformation which, std::ostream& out) {
   const std::size_t firstLineEnd = readingUsage.find('\n');
   out << kProgramUsage << "  " << calendarUsage << '\n'
       << kCalendarExportNote << "  " << readingUsage.substr(0, firstLineEnd) << '\n'
-      << kReadingExportNote << readingUsage.substr(firstLineEnd + 1) << kClosingUsage;
+      << kReadingExportNote << Indented(std::string_view(readingUsage).substr(firstLineEnd + 1)) << kClosingUsage;
   return 0;
 }
 
