@@ -97,6 +97,20 @@ class ProgramCommandLineTest : public QObject {
     QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot).size(), 1);
   }
 
+  // A runaway argument is refused by its length, not echoed.
+  void overlongArgumentsAreRefused() {
+    // 𠮷, which code page 932 cannot hold either: 120000 bytes, under the kernel's bound on one argument.
+    const QString huge = QStringLiteral("𠮷").repeated(30000);
+    for (const QStringList& arguments :
+         {QStringList{"--print-calendar", "2026-05", "--name", huge, "--output", "never.pdf"},
+          QStringList{"--print-reading", "MatchLover", "--self", huge, "--output", "never.pdf"}}) {
+      const Run run = StartNuvaro(arguments);
+      QCOMPARE(run.status, 2);
+      QVERIFY2(run.errors.contains(QStringLiteral("120000 バイト")), qPrintable(run.errors.left(300)));
+      QVERIFY(run.errors.size() < 300);
+    }
+  }
+
   // The same export with nothing wrong replaces the old file with a whole PDF.
   void aGoodExportReplacesTheOldFile() {
     ProgramFolder program;
