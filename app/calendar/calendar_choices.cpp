@@ -1,5 +1,9 @@
 #include "calendar/calendar_choices.h"
 
+#include <optional>
+#include <utility>
+
+#include "platform/core/file_system.h"
 #include "platform/core/profile_file.h"
 
 namespace nuvaro::calendar {
@@ -17,11 +21,22 @@ CalendarChoices ReadCalendarChoicesFrom(const std::string& path) {
   return choices;
 }
 
+std::vector<CalendarChoiceValue> CalendarChoiceValues(const CalendarChoices& choices) {
+  return {{kHolidayLawKey, choices.currentHolidayLaw ? 1 : 0},
+          {kExactLunarKey, choices.exactLunar ? 1 : 0},
+          {kRekichuKey, choices.showAlmanac ? 1 : 0}};
+}
+
+std::string WithCalendarChoices(std::string text, const CalendarChoices& choices) {
+  for (const CalendarChoiceValue& choice : CalendarChoiceValues(choices)) {
+    text = platform::SetProfileValue(text, kChoicesSection, choice.key, std::to_string(choice.value));
+  }
+  return text;
+}
+
 bool WriteCalendarChoices(const platform::IniFile& ini, const CalendarChoices& choices) {
-  bool law = ini.WriteInt(kChoicesSection, kHolidayLawKey, choices.currentHolidayLaw ? 1 : 0);
-  bool lunar = ini.WriteInt(kChoicesSection, kExactLunarKey, choices.exactLunar ? 1 : 0);
-  bool almanac = ini.WriteInt(kChoicesSection, kRekichuKey, choices.showAlmanac ? 1 : 0);
-  return law && lunar && almanac;
+  std::optional<std::string> text = platform::ReadProfileForRewrite(ini.Path());
+  return text && platform::WriteWholeFileSafely(ini.Path(), WithCalendarChoices(std::move(*text), choices));
 }
 
 }  // namespace nuvaro::calendar

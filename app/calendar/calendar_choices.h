@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/core/ini_file.h"
 
@@ -33,7 +34,17 @@ struct CalendarChoices {
 CalendarChoices ReadCalendarChoices(const platform::IniFile& ini);
 // The same from a settings file anywhere.
 CalendarChoices ReadCalendarChoicesFrom(const std::string& path);
-// Writes the keys as 1 or 0; false when the file cannot be written.
+
+// One stored choice: its key in kChoicesSection and the number the file holds for it.
+struct CalendarChoiceValue {
+  const char* key;
+  int value;
+};
+// Every choice key with its value (1 or 0), in the order the file gets them.
+std::vector<CalendarChoiceValue> CalendarChoiceValues(const CalendarChoices& choices);
+// `text` (a whole settings file) with every choice key set.
+std::string WithCalendarChoices(std::string text, const CalendarChoices& choices);
+// Writes every choice key in one safe save; false when the file cannot be written.
 bool WriteCalendarChoices(const platform::IniFile& ini, const CalendarChoices& choices);
 
 }  // namespace nuvaro::calendar

@@ -1,8 +1,8 @@
 #include "calendar/calendar_settings.h"
 
-#include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "platform/core/file_system.h"
 #include "platform/core/paths.h"
@@ -68,31 +68,27 @@ CalendarSettings ReadCalendarSettingsFrom(const std::string& path) {
   return settings;
 }
 
-bool WriteCalendarSettings(const platform::IniFile& file, const CalendarSettings& settings) {
-  const std::string& path = file.Path();
-  std::optional<std::string> before = platform::ReadWholeFile(path);
-  bool written = true;
+std::string CalendarSettingsFileText(std::string text, const CalendarSettings& settings) {
   for (const CalendarSettingKey& key : kCalendarWriteOrder) {
-    written = file.WriteInt(key.section, key.key, settings.*key.field);
-    if (!written) break;
+    text = platform::SetProfileValue(text, key.section, key.key, std::to_string(settings.*key.field));
   }
-  if (written) written = WriteCalendarChoices(file, settings.choices);
-  if (!written) {
-    // Put the file back as the user had it.
-    if (before) {
-      platform::WriteWholeFileSafely(path, *before);
-    } else {
-      std::error_code ignored;
-      if (std::filesystem::is_regular_file(path, ignored)) std::filesystem::remove(path, ignored);
-    }
-  }
-  return written;
+  return WithCalendarChoices(std::move(text), settings.choices);
 }
 
-bool RestoreFactoryCalendarSettings(const platform::IniFile& file) {
-  std::string factory = platform::ProgramFile(kCalendarFactoryName);
-  if (!platform::FileExists(factory)) return false;
-  return platform::CopyFileOverwrite(factory, file.Path());
+bool WriteCalendarSettings(const platform::IniFile& file, const CalendarSettings& settings) {
+  // One safe save of the whole file: a failure anywhere leaves the file as it was, and
+  // a crash leaves either the old settings or the new ones, never a mix.
+  const std::string& path = file.Path();
+  std::optional<std::string> before = platform::ReadProfileForRewrite(path);
+  if (!before) return false;
+  return platform::WriteWholeFileSafely(path, CalendarSettingsFileText(std::move(*before), settings));
+}
+
+FactoryRestore RestoreFactoryCalendarSettings(const platform::IniFile& file) {
+  std::optional<std::string> factory = platform::ReadWholeFile(platform::ProgramFile(kCalendarFactoryName));
+  if (!factory) return FactoryRestore::FactoryFileMissing;
+  if (!platform::WriteWholeFileSafely(file.Path(), *factory)) return FactoryRestore::WriteFailed;
+  return FactoryRestore::Restored;
 }
 
 }  // namespace nuvaro::calendar

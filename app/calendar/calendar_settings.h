@@ -63,13 +63,18 @@ CalendarSettings ReadCalendarSettings(const platform::IniFile& file);
 // The same from a settings file anywhere (the command-line export's --settings).
 CalendarSettings ReadCalendarSettingsFrom(const std::string& path);
 
-// Writes all eighteen values. When any write fails the file is put back as it was
-// before (or removed again when there was none) and the answer is false, so a failed
-// save never leaves half the settings behind.
+// `text` (a whole settings file, possibly empty) with all eighteen values set in the write
+// order, every other line kept.
+std::string CalendarSettingsFileText(std::string text, const CalendarSettings& settings);
+
+// Writes all eighteen values in one safe save of the whole file. False, with the file
+// as it was, when it cannot be read or written.
 bool WriteCalendarSettings(const platform::IniFile& file, const CalendarSettings& settings);
 
-// Copies Calendar.ior over the file of `file` (the factory choice). False, leaving the
-// file untouched, when Calendar.ior is missing or the copy fails.
-bool RestoreFactoryCalendarSettings(const platform::IniFile& file);
+enum class FactoryRestore { Restored, FactoryFileMissing, WriteFailed };
+
+// Copies Calendar.ior over the file of `file` (the factory choice), in one safe save;
+// the file stays as it was unless the answer is Restored.
+FactoryRestore RestoreFactoryCalendarSettings(const platform::IniFile& file);
 
 }  // namespace nuvaro::calendar

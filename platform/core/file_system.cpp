@@ -157,6 +157,20 @@ SaveOutcome SaveWholeFile(const std::string& path, std::string_view bytes) {
   return SyncFolder(FolderOf(*target)) ? SaveOutcome::Saved : SaveOutcome::SavedNotFlushed;
 }
 
+bool CanWriteWholeFileSafely(const std::string& path) {
+  auto target = FollowLinks(path);
+  if (!target) return false;
+  struct stat old {};
+  if (stat(target->c_str(), &old) == 0 &&
+      (!S_ISREG(old.st_mode) || (old.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
+       access(target->c_str(), W_OK) != 0))
+    return false;
+  struct stat folder {};
+  const std::string folderPath = FolderOf(*target);
+  return stat(folderPath.c_str(), &folder) == 0 && S_ISDIR(folder.st_mode) &&
+         access(folderPath.c_str(), W_OK | X_OK) == 0;
+}
+
 bool CopyFileOverwrite(const std::string& from, const std::string& to) {
   auto bytes = ReadWholeFile(from);
   return bytes && WriteWholeFileSafely(to, *bytes);

@@ -31,6 +31,12 @@ NUVARO_PLATFORM_API SaveOutcome SaveWholeFile(const std::string& path, std::stri
 // SaveWholeFile answered Saved.
 NUVARO_PLATFORM_API bool WriteWholeFileSafely(const std::string& path, std::string_view bytes);
 
+// True when WriteWholeFileSafely may replace `path`, asked without touching anything:
+// links followed, an existing file must be a regular file with write permission, and
+// its folder must let a new file be made and renamed. A "yes" is no promise (the disk may
+// still fill up); a "no" means a save would certainly be refused.
+NUVARO_PLATFORM_API bool CanWriteWholeFileSafely(const std::string& path);
+
 // Copies `from` over `to` (an existing `to` is replaced). False on failure, leaving `to`
 // as it was.
 NUVARO_PLATFORM_API bool CopyFileOverwrite(const std::string& from, const std::string& to);

@@ -135,17 +135,9 @@ int GetPrivateProfileInt(std::string_view section, std::string_view key, int def
   return static_cast<int>(number);
 }
 
-bool WritePrivateProfileString(std::string_view section, std::string_view key, std::string_view value,
-                               const std::string& path) {
-  // An existing file that cannot be read is left alone: writing it as if it were empty
-  // would throw away every other setting it holds.
-  std::string text;
-  if (PathExists(path)) {
-    auto existing = ReadWholeFile(path);
-    if (!existing) return false;
-    text = std::move(*existing);
-  }
-  std::string_view eol = text.find("\r\n") != std::string::npos ? "\r\n" : "\n";
+std::string SetProfileValue(std::string_view text, std::string_view section, std::string_view key,
+                            std::string_view value) {
+  std::string_view eol = text.find("\r\n") != std::string_view::npos ? "\r\n" : "\n";
   std::vector<std::string_view> lines = SplitLines(text);
   std::string newLine = std::string(key) + "=" + std::string(value);
 
@@ -184,7 +176,21 @@ bool WritePrivateProfileString(std::string_view section, std::string_view key, s
     result += line;
     result += eol;
   }
-  return WriteWholeFileSafely(path, result);
+  return result;
+}
+
+std::optional<std::string> ReadProfileForRewrite(const std::string& path) {
+  // An existing file that cannot be read is left alone: writing it as if it were empty
+  // would throw away every other setting it holds.
+  if (!PathExists(path)) return std::string();
+  return ReadWholeFile(path);
+}
+
+bool WritePrivateProfileString(std::string_view section, std::string_view key, std::string_view value,
+                               const std::string& path) {
+  std::optional<std::string> text = ReadProfileForRewrite(path);
+  if (!text) return false;
+  return WriteWholeFileSafely(path, SetProfileValue(*text, section, key, value));
 }
 
 }  // namespace nuvaro::platform

@@ -3,6 +3,7 @@
 // with ';' are comments.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,6 +33,17 @@ NUVARO_PLATFORM_API int GetPrivateProfileInt(std::string_view section, std::stri
 // that cannot be read is not touched. False on failure.
 NUVARO_PLATFORM_API bool WritePrivateProfileString(std::string_view section, std::string_view key,
                                                    std::string_view value, const std::string& path);
+
+// The text of a whole initialisation file with `key` in `section` set to `value`, by the
+// rules of WritePrivateProfileString: every other line kept, the file's line ends kept, a
+// missing key added at the end of its section, a missing section added at the end. Lets
+// a caller change many keys and write the file once.
+NUVARO_PLATFORM_API std::string SetProfileValue(std::string_view text, std::string_view section,
+                                                std::string_view key, std::string_view value);
+
+// The text a rewrite of the file starts from: its bytes, the empty text when there is no
+// such file, nothing when a file is there but cannot be read (it must not be replaced).
+NUVARO_PLATFORM_API std::optional<std::string> ReadProfileForRewrite(const std::string& path);
 
 // Parses the whole text of an initialisation file and returns the value of the key, with
 // the same rules as GetPrivateProfileString (exposed for the fuzz target and tests).

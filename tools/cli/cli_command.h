@@ -10,11 +10,17 @@
 
 namespace nuvaro::cli {
 
-// Exit statuses of the tool.
+// Exit statuses of the tool, one rule for every command (written out in --help). A batch
+// ends with the worst status of its lines.
 inline constexpr int kExitOk = 0;
-inline constexpr int kExitUsage = 1;
-inline constexpr int kExitBadInput = 2;   // for example a name that cannot be written in CP932
-inline constexpr int kExitFailure = 3;    // a library or file could not be used
+inline constexpr int kExitUsage = 1;     // the command line's shape: unknown command or option, wrong count
+inline constexpr int kExitBadInput = 2;  // a value that cannot be used: not a number or date, out of range,
+                                         // not writable in CP932, too long
+inline constexpr int kExitFailure = 3;   // a library or file could not be used, or the answer could not be written
+
+// Longest argument or batch line the tool takes, in bytes: far beyond any name or number,
+// short enough that a runaway input is refused before it costs memory.
+inline constexpr std::size_t kMaxInputBytes = 4096;
 
 struct CommandResult {
   int status = kExitOk;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <istream>
+#include <optional>
+#include <string>
 #include <ostream>
 #include <sstream>
 
@@ -23,10 +25,67 @@ void PrintHelp(std::ostream& out) {
     if (!command->usage.empty()) out << ' ' << command->usage;
     out << "\n      " << command->description << '\n';
   }
-  out << "  --help\n      Shows this text.\n";
+  out << "  --help\n      Shows this text.\n"
+         "\n"
+         "An argument or batch line longer than " << kMaxInputBytes << " bytes is refused.\n"
+         "\n"
+         "Exit status, the same for every command (a batch ends with its worst line's):\n"
+         "  0  every answer was written\n"
+         "  1  usage: unknown command or option, wrong number of arguments\n"
+         "  2  a value that cannot be used: not a number or date, out of range, not writable\n"
+         "     in CP932, too long\n"
+         "  3  failure: the engine, a plug-in or a file could not be used, or the answer could\n"
+         "     not be written to standard output\n";
+}
+
+// Refuses an input that is far longer than any name, naming its length but never echoing
+// it (a runaway argument would flood the terminal).
+std::optional<CommandResult> RefuseOverlong(const char* what, std::size_t index, std::size_t length) {
+  if (length <= kMaxInputBytes) return std::nullopt;
+  return CommandResult::Fail(kExitBadInput, std::string(what) + " " + std::to_string(index) + " is " +
+                                                std::to_string(length) + " bytes long; the limit is " +
+                                                std::to_string(kMaxInputBytes));
+}
+
+// Reads one line (without its '\n') into `line`, keeping no more than kMaxInputBytes + 1
+// bytes of it, so a line of any length costs bounded memory. Answers the line's full
+// length, or nothing at the end of the input.
+std::optional<std::size_t> ReadBoundedLine(std::istream& in, std::string& line) {
+  line.clear();
+  std::streambuf* buffer = in.rdbuf();
+  std::size_t length = 0;
+  bool any = false;
+  bool endsWithCr = false;
+  for (;;) {
+    const int c = buffer->sbumpc();
+    if (c == std::char_traits<char>::eof()) break;
+    any = true;
+    if (c == '\n') break;
+    if (length <= kMaxInputBytes) line.push_back(static_cast<char>(c));
+    ++length;
+    endsWithCr = c == '\r';
+  }
+  if (!any) return std::nullopt;
+  if (endsWithCr) {  // a CR LF line end
+    if (length <= kMaxInputBytes + 1) line.pop_back();  // it was kept
+    --length;
+  }
+  return length;
+}
+
+// After the answers: a write that failed (a full disk, a closed pipe) must not pass for
+// success.
+int CheckOutput(std::ostream& out, std::ostream& err, int status) {
+  out.flush();
+  if (out) return status;
+  err << "nuvaro-cli: the answer could not be written to standard output\n";
+  return kExitFailure;
 }
 
 CommandResult RunOne(const CliCommand& command, const std::vector<std::string>& args, CommandSession& session) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (auto refused = RefuseOverlong("argument", i + 1, args[i].size())) return *refused;
+  }
   if (command.argumentCount >= 0 && static_cast<int>(args.size()) != command.argumentCount) {
     return CommandResult::Fail(kExitUsage, "usage: nuvaro-cli " + command.name + " " + command.usage);
   }
@@ -45,11 +104,13 @@ std::vector<std::string> SplitArguments(const std::string& line) {
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
   if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
     PrintHelp(args.empty() ? err : out);
-    return args.empty() ? kExitUsage : kExitOk;
+    return args.empty() ? kExitUsage : CheckOutput(out, err, kExitOk);
   }
-  const CliCommand* command = FindCommand(args[0]);
+  const CliCommand* command = args[0].size() <= kMaxInputBytes ? FindCommand(args[0]) : nullptr;
   if (command == nullptr) {
-    err << "nuvaro-cli: unknown command \"" << args[0] << "\" (see nuvaro-cli --help)\n";
+    err << "nuvaro-cli: unknown command \""
+        << (args[0].size() <= kMaxInputBytes ? args[0] : std::to_string(args[0].size()) + " bytes")
+        << "\" (see nuvaro-cli --help)\n";
     return kExitUsage;
   }
   CommandSession session;
@@ -63,7 +124,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     }
     if (result.lines.empty()) out << result.output.Dump() << '\n';
     for (const Json& line : result.lines) out << line.Dump() << '\n';
-    return kExitOk;
+    return CheckOutput(out, err, kExitOk);
   }
   if (args.size() > 2) {
     err << "nuvaro-cli " << command->name << ": with --batch the arguments come from standard input\n";
@@ -73,10 +134,11 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   // so that answers stay aligned with their questions.
   session.batch = true;
   int worst = kExitOk;
-  for (std::string line; std::getline(in, line);) {
+  std::string line;
+  while (auto length = ReadBoundedLine(in, line)) {
     ++session.lineNumber;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    CommandResult result = RunOne(*command, SplitArguments(line), session);
+    std::optional<CommandResult> refused = RefuseOverlong("line", session.lineNumber, *length);
+    CommandResult result = refused ? *refused : RunOne(*command, SplitArguments(line), session);
     if (result.status == kExitOk && !result.lines.empty()) {
       Json lines = Json::Array();
       for (Json& item : result.lines) lines.Push(std::move(item));
@@ -87,9 +149,9 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
       out << Json::Object().Set("error", Json::String(result.error)).Dump() << '\n';
       worst = std::max(worst, result.status);
     }
+    if (!out) break;  // nobody reads the answers any more
   }
-  out.flush();
-  return worst;
+  return CheckOutput(out, err, worst);
 }
 
 }  // namespace nuvaro::cli

@@ -17,6 +17,7 @@
 #include "platform/core/encoding.h"
 #include "platform/core/file_system.h"
 #include "platform/qt/text_conversion.h"
+#include "ui/app/pdf_output_file.h"
 #include "ui/calendar/calendar_printing.h"
 #include "ui/calendar/calendar_window.h"
 #include "ui/calendar/year_month_dialog.h"
@@ -153,13 +154,11 @@ int RunPrintCalendarCommand(const QStringList& arguments) {
     }
     settings = calendar::ReadCalendarSettingsFrom(path);
   }
-  {
-    // Fail early and clearly on a path that cannot be written.
-    QFile probe(request.output);
-    if (!probe.open(QIODevice::WriteOnly)) {
-      Complain(texts::kCliCannotWrite, request.output);
-      return kExitFailed;
-    }
+  // Fail early and clearly on a path that cannot be written, without touching it.
+  PdfOutputFile output(request.output);
+  if (!output.TargetLooksWritable()) {
+    Complain(texts::kCliCannotWrite, request.output);
+    return kExitFailed;
   }
 
   core::EngineBinding engine;
@@ -182,13 +181,11 @@ int RunPrintCalendarCommand(const QStringList& arguments) {
     pages.push_back(std::move(page));
   }
   QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(request.output);
   printer.setPageSize(QPageSize(QPageSize::A4));
-  bool printed = PrintCalendarPages(printer, pages, CalendarGridSize());
+  bool printed = output.Prepare(printer) && PrintCalendarPages(printer, pages, CalendarGridSize()) && output.Commit();
   engine.Release();
   if (!printed) {
-    Complain(texts::kCliCannotWrite, request.output);
+    Complain(texts::kCliWriteFailed, request.output);
     return kExitFailed;
   }
   return 0;

@@ -20,20 +20,12 @@
 #include "core/plugin_host.h"
 #include "platform/core/encoding.h"
 #include "platform/core/file_system.h"
+#include "ui/app/pdf_output_file.h"
 #include "ui/detail/detail_printing.h"
 #include "ui/fonts/font_substitutions.h"
 
 namespace nuvaro::ui {
 namespace {
-
-constexpr char kUsage[] =
-    "使い方: Nuvaro --print-reading PLUGIN --self \"姓 名,男,30\" --partner \"姓 名,女,20\" "
-    "--output FILE.pdf [--page-size A4]\n"
-    "  PLUGIN      .nvr ファイルのパス、またはプログラムの nvr フォルダにあるファイル名\n"
-    "  --self      あなたの名前・性別・年代（名前リストと同じ形: 姓 名,男,30）\n"
-    "  --partner   相手の名前・性別・年代\n"
-    "  --output    書き出す PDF ファイル\n"
-    "  --page-size 用紙: A3, A4, A5, B4, B5, Letter, Legal、または 幅x高さ（mm、例 90x140）。既定は A4 縦\n";
 
 struct Request {
   std::string plugin;
@@ -47,8 +39,20 @@ void Say(const std::string& utf8) { std::fprintf(stderr, "%s\n", utf8.c_str()); 
 
 int BadArguments(const std::string& utf8) {
   Say(utf8);
-  std::fputs(kUsage, stderr);
+  std::fputs(kPrintReadingUsage, stderr);
   return kPrintReadingBadArguments;
+}
+
+int Failed(const std::string& utf8) {
+  Say(utf8);
+  return kPrintReadingFailed;
+}
+
+int CannotWrite(const QString& path) { return Failed("出力ファイル \"" + path.toStdString() + "\" に書き込めません。"); }
+
+int WriteFailed(const QString& path) {
+  return Failed("PDF を出力ファイル \"" + path.toStdString() +
+                "\" に書き込めませんでした（前からあったファイルは元のままです）。");
 }
 
 std::optional<QPageSize> PageSizeNamed(const std::string& name) {
@@ -128,21 +132,11 @@ std::optional<Request> ParseRequest(int argc, char** argv, std::string& error) {
   return request;
 }
 
-// Makes sure the output file can be written before anything is computed.
-bool CanWrite(const QString& path) {
-  const bool existed = QFile::exists(path);
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) return false;
-  file.close();
-  if (!existed) QFile::remove(path);
-  return true;
-}
-
 int Run(const Request& request) {
   InstallFontSubstitutions();
-  if (!CanWrite(request.output)) {
-    return BadArguments("出力ファイル \"" + request.output.toStdString() + "\" に書き込めません。");
-  }
+  // Checked before anything is computed, without touching the file.
+  PdfOutputFile output(request.output);
+  if (!output.TargetLooksWritable()) return CannotWrite(request.output);
   const std::string pluginPath = core::PluginHost::PluginPath(request.plugin);
   if (!platform::FileExists(pluginPath)) {
     return BadArguments("プラグイン \"" + request.plugin + "\" が見つかりません（" + pluginPath + "）。");
@@ -151,9 +145,9 @@ int Run(const Request& request) {
   // The program's own start-up pieces: the engine bound by name, the one plug-in loaded
   // and given event id 1, the board's people in a face collection.
   core::EngineBinding engine;
-  if (!engine.Bind()) return kPrintReadingFailed;
+  if (!engine.Bind()) return Failed("鑑定エンジンを読み込めませんでした。");
   core::PluginHost host;
-  if (!host.LoadFiles({pluginPath})) return kPrintReadingFailed;
+  if (!host.LoadFiles({pluginPath})) return Failed("プラグイン \"" + pluginPath + "\" を読み込めませんでした。");
   constexpr int kEventId = 1;
   host.SetEvent(kEventId, 0);
 
@@ -171,11 +165,12 @@ int Run(const Request& request) {
   const std::vector<core::DetailRun> runs = core::ComposeDetailRuns(core::ReadDetail(face, host, engine, faceId));
 
   QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(request.output);
+  if (!output.Prepare(printer)) return WriteFailed(request.output);
   printer.setPageSize(request.pageSize);
   printer.setPageOrientation(QPageLayout::Portrait);
-  return PrintDetailRuns(printer, runs) == PrintOutcome::Printed ? kPrintReadingOk : kPrintReadingFailed;
+  // A failed print has said why already ("印刷が異常終了しました。" and the like).
+  if (PrintDetailRuns(printer, runs) != PrintOutcome::Printed) return kPrintReadingFailed;
+  return output.Commit() ? kPrintReadingOk : WriteFailed(request.output);
 }
 
 }  // namespace

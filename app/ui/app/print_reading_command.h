@@ -9,6 +9,16 @@ namespace nuvaro::ui {
 
 inline constexpr char kPrintReadingOption[] = "--print-reading";
 
+// Its usage, as `--help` and a refused command line show it (UTF-8).
+inline constexpr char kPrintReadingUsage[] =
+    "使い方: Nuvaro --print-reading PLUGIN --self \"姓 名,男,30\" --partner \"姓 名,女,20\" "
+    "--output FILE.pdf [--page-size A4]\n"
+    "  PLUGIN      .nvr ファイルのパス、またはプログラムの nvr フォルダにあるファイル名\n"
+    "  --self      あなたの名前・性別・年代（名前リストと同じ形: 姓 名,男,30）\n"
+    "  --partner   相手の名前・性別・年代\n"
+    "  --output    書き出す PDF ファイル\n"
+    "  --page-size 用紙: A3, A4, A5, B4, B5, Letter, Legal、または 幅x高さ（mm、例 90x140）。既定は A4 縦\n";
+
 // Exit statuses of the command.
 inline constexpr int kPrintReadingOk = 0;
 inline constexpr int kPrintReadingFailed = 1;       // engine, plug-in or printing failed

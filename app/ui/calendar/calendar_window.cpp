@@ -308,9 +308,21 @@ void CalendarWindow::EditCalendarSettings() {
                                platform::MessageIcon::Warning);
     }
     grid_->SetSettings(settings_);
-  } else if (sheet.ResetRequested() && calendar::RestoreFactoryCalendarSettings(ini_)) {
-    settings_ = calendar::ReadCalendarSettings(ini_);
-    grid_->SetSettings(settings_);
+  } else if (sheet.ResetRequested()) {
+    switch (calendar::RestoreFactoryCalendarSettings(ini_)) {
+      case calendar::FactoryRestore::Restored:
+        settings_ = calendar::ReadCalendarSettings(ini_);
+        grid_->SetSettings(settings_);
+        break;
+      case calendar::FactoryRestore::FactoryFileMissing:
+        platform::ShowMessageBox(this, texts::kResetNoFactoryFile, texts::kWindowTitle, platform::MessageButtons::Ok,
+                                 platform::MessageIcon::Warning);
+        break;
+      case calendar::FactoryRestore::WriteFailed:
+        platform::ShowMessageBox(this, texts::kResetWriteFailed, texts::kWindowTitle, platform::MessageButtons::Ok,
+                                 platform::MessageIcon::Warning);
+        break;
+    }
   }
   grid_->update();
 }

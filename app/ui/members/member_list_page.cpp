@@ -8,19 +8,11 @@
 
 #include <algorithm>
 
-#include "core/core_texts.h"
 #include "members/member_drag_data.h"
 #include "platform/qt/text_conversion.h"
 
 namespace nuvaro::ui {
 namespace {
-
-QTableWidgetItem* Cell(const std::string& cp932) {
-  auto* item = new QTableWidgetItem(platform::QStringFromCp932(cp932));
-  item->setTextAlignment(Qt::AlignCenter);
-  item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled);
-  return item;
-}
 
 // The picture a dragged row shows under the pointer: its name on a small card.
 QPixmap DragPicture(const QString& name, const QFont& font) {
@@ -38,15 +30,9 @@ QPixmap DragPicture(const QString& name, const QFont& font) {
 
 }  // namespace
 
-CMemberListPage::CMemberListPage(core::MemberList& list, QWidget* parent) : QTableWidget(parent), list_(list) {
-  setColumnCount(3);
-  const std::string_view headers[] = {core::texts::kColumnName, core::texts::kColumnSex,
-                                      core::texts::kColumnAgeBand};
-  for (int column = 0; column < 3; ++column) {
-    auto* header = new QTableWidgetItem(platform::QStringFromCp932(headers[column]));
-    header->setTextAlignment(Qt::AlignCenter);
-    setHorizontalHeaderItem(column, header);
-  }
+CMemberListPage::CMemberListPage(core::MemberList& list, QWidget* parent)
+    : QTableView(parent), list_(list), model_(new MemberListModel(list, this)) {
+  setModel(model_);
   verticalHeader()->hide();
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   verticalHeader()->setDefaultSectionSize(std::max(kSmallIconSize + 2, fontMetrics().height() + 4));
@@ -68,15 +54,14 @@ CMemberListPage::CMemberListPage(core::MemberList& list, QWidget* parent) : QTab
 
 void CMemberListPage::Refresh() {
   clearSelection();
-  const auto& rows = list_.Rows();
-  setRowCount(static_cast<int>(rows.size()));
-  for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
-    const core::Member& member = rows[static_cast<std::size_t>(row)];
-    setItem(row, 0, Cell(member.name));
-    setItem(row, 1, Cell(member.sex));
-    setItem(row, 2, Cell(member.ageBand));
-  }
+  model_->ListChanged();
   FitColumns();
+}
+
+int CMemberListPage::rowCount() const { return model_->rowCount(); }
+
+QString CMemberListPage::CellText(int row, int column) const {
+  return model_->data(model_->index(row, column)).toString();
 }
 
 std::vector<int> CMemberListPage::SelectedRows() const {
@@ -90,7 +75,7 @@ void CMemberListPage::SelectRows(const std::vector<int>& rows) {
   clearSelection();
   QItemSelection selection;
   for (int row : rows) {
-    if (row >= 0 && row < rowCount()) selection.select(model()->index(row, 0), model()->index(row, columnCount() - 1));
+    if (row >= 0 && row < rowCount()) selection.select(model_->index(row, 0), model_->index(row, model_->columnCount() - 1));
   }
   selectionModel()->select(selection, QItemSelectionModel::Select);
 }
@@ -103,14 +88,14 @@ void CMemberListPage::startDrag(Qt::DropActions /*supportedActions*/) {
   if (text.empty()) return;
   auto* drag = new QDrag(this);
   drag->setMimeData(MemberDragData(text));
-  const QPixmap picture = DragPicture(item(row, 0) != nullptr ? item(row, 0)->text() : QString(), font());
+  const QPixmap picture = DragPicture(CellText(row, 0), font());
   drag->setPixmap(picture);
   drag->setHotSpot(QPoint(picture.width() / 2, picture.height() / 2));
   drag->exec(Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, Qt::CopyAction);
 }
 
 void CMemberListPage::resizeEvent(QResizeEvent* event) {
-  QTableWidget::resizeEvent(event);
+  QTableView::resizeEvent(event);
   FitColumns();
 }
 

@@ -1,13 +1,15 @@
 // One tab page of the member-list bar: the rows of one member list in a report view
 // (three centred columns "名前", "性別", "年代", grid lines, several rows selectable).
-// The rows come from the list model; a row dragged out carries its member text.
+// The view reads the rows from the list through MemberListModel, so a long list costs
+// the page nothing per member; a row dragged out carries its member text.
 #pragma once
 
-#include <QTableWidget>
+#include <QTableView>
 
 #include <vector>
 
 #include "core/member_list.h"
+#include "members/member_list_model.h"
 
 namespace nuvaro::ui {
 
@@ -16,7 +18,7 @@ inline constexpr int kSexColumnWidth = 40;
 inline constexpr int kAgeBandColumnWidth = 40;
 inline constexpr int kSmallIconSize = 16;
 
-class CMemberListPage : public QTableWidget {
+class CMemberListPage : public QTableView {
   Q_OBJECT
 
  public:
@@ -26,6 +28,10 @@ class CMemberListPage : public QTableWidget {
 
   // Shows the model's rows again (after every change and reload).
   void Refresh();
+
+  // The rows shown, and the text of one cell (empty outside the rows).
+  int rowCount() const;
+  QString CellText(int row, int column) const;
 
   // The selected rows in ascending order.
   std::vector<int> SelectedRows() const;
@@ -47,6 +53,7 @@ class CMemberListPage : public QTableWidget {
   void FitColumns();
 
   core::MemberList& list_;
+  MemberListModel* model_;
 };
 
 }  // namespace nuvaro::ui

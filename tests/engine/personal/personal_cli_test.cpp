@@ -36,7 +36,7 @@ CliRun Cli(const std::string& arguments, const std::string& input = "") {
 // found, a null note, an empty text, nothing found, and a bad number in one batch.
 TEST(PersonalCommand, AnswersFoundTextAndNote) {
   CliRun run = Cli("personal --batch", "22 10\n1 3\n55 3\n41 10\n65536 1\n");
-  EXPECT_EQ(run.status, 1);  // the worst line: a usage error
+  EXPECT_EQ(run.status, 2);  // the worst line: a value out of range
   const std::string devil = "{\"found\":true,\"text\":\"人の為、家庭の為、国の為、世界の為になることをしてお金を集めることです。\",\"note\":\"\"}\n";
   const std::string work = "{\"found\":true,\"text\":\"どんな仕事であれ、";
   EXPECT_EQ(run.out.substr(0, devil.size()), devil);

@@ -86,6 +86,31 @@ TEST(WriteWholeFileSafely, FailuresKeepTheOldFileAndLeaveNoTemporaryFile) {
   }
 }
 
+// The question asked before a long export agrees with what the save would do, and
+// asking changes nothing.
+TEST(CanWriteWholeFileSafely, AnswersAsTheSaveWouldWithoutTouchingAnything) {
+  TempDir dir;
+  const std::string file = dir.Write("old.pdf", "old");
+  const std::string readOnly = dir.Write("read-only.pdf", "old");
+  chmod(readOnly.c_str(), 0444);
+  std::filesystem::create_directory(dir.File("folder"));
+  std::filesystem::create_symlink(file, dir.File("link.pdf"));
+  testing::ObeyFilePermissions obey;
+  const struct {
+    std::string path;
+    bool writable;
+  } cases[] = {{file, true},  {dir.File("new.pdf"), true},       {dir.File("link.pdf"), true},
+               {readOnly, false}, {dir.File("folder"), false},   {"/dev/full", false},
+               {dir.File("missing/new.pdf"), false}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(CanWriteWholeFileSafely(c.path), c.writable) << c.path;
+    if (c.writable) {
+      EXPECT_TRUE(WriteWholeFileSafely(c.path, "new")) << c.path;
+    }
+  }
+  EXPECT_EQ(dir.Read("read-only.pdf"), "old");
+}
+
 TEST(WriteWholeFileSafely, WritesThroughASymbolicLink) {
   TempDir dir;
   std::filesystem::create_directory(dir.File("lists"));

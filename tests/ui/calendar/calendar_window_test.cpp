@@ -25,6 +25,7 @@
 #include "core/engine_binding.h"
 #include "core/face.h"
 #include "platform/core/local_clock.h"
+#include "file_faults.h"
 #include "program_folder.h"
 #include "recording_message_sink.h"
 #include "test_text.h"
@@ -402,6 +403,40 @@ class CalendarWindowTest : public QObject {
       QCOMPARE(cell.facePicture != 0, countable);
       QCOMPARE(cell.reading.empty(), !countable);
     }
+  }
+
+  // A save or reset that fails says so, and what it says is true: the file is as it was.
+  void failedSaveAndResetAreToldTruly_data() {
+    QTest::addColumn<bool>("reset");
+    QTest::addColumn<bool>("factoryFile");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("OK, disk full") << false << true << QStringLiteral("カレンダーの設定を保存できませんでした。");
+    QTest::newRow("reset, no Calendar.ior") << true << false << QStringLiteral("Calendar.ior が見つかりません");
+    QTest::newRow("reset, disk full") << true << true << QStringLiteral("Calendar.ini に書き込めませんでした");
+  }
+  void failedSaveAndResetAreToldTruly() {
+    QFETCH(bool, reset);
+    QFETCH(bool, factoryFile);
+    QFETCH(QString, told);
+    const std::string before = "[Display]\nKao=0\n";
+    folder_->Write("Calendar.ini", before);
+    if (factoryFile) folder_->Write("Calendar.ior", std::string(400, ';'));
+    auto window = OpenWindow();
+    WhenModal([&](QWidget* modal) {
+      auto* sheet = qobject_cast<CPropertySheetCalendar*>(modal);
+      if (!reset) return sheet->accept();
+      sink_->QueueAnswer(platform::kIdOk);
+      QTest::mouseClick(sheet->ResetButton(), Qt::LeftButton);
+    });
+    {
+      nuvaro::testing::DiskFullAfter full(before.size() + 20);
+      window->EditCalendarSettings();
+    }
+    QCOMPARE(folder_->Read("Calendar.ini"), before);
+    QVERIFY(!sink_->messages.empty());
+    const QString shown = QString::fromStdString(sink_->messages.back().text);
+    QVERIFY2(shown.contains(told), qPrintable(shown));
+    QCOMPARE(window->Grid()->Settings().kao, 0);
   }
 
   void resetSheetButtonSitsBesideOk() {

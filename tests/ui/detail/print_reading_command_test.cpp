@@ -179,8 +179,6 @@ class PrintReadingCommandTest : public QObject {
                                    QStringLiteral("--partner"), QStringLiteral("林 花子,おんな,20")} +
                       output,
                   "性別は 男 か 女"},
-             Case{ml + people + QStringList{QStringLiteral("--output"), QStringLiteral("/nonexistent-folder/a.pdf")},
-                  "に書き込めません"},
              Case{ml + output, "省けません"},
              Case{ml + people + output + QStringList{QStringLiteral("--page-size"), QStringLiteral("Z9")},
                   "使えない用紙"},

@@ -170,8 +170,8 @@ class WhisperEndToEndTest : public QObject {
     CMemberListPage* page = bar->Page(0);
     QCOMPARE(page->rowCount(), 2);
     // Each registration goes to the top of the list.
-    QCOMPARE(page->item(1, 0)->text(), QString::fromUtf8("桃 太郎"));
-    QCOMPARE(page->item(0, 0)->text(), QString::fromUtf8("南瓜 花子"));
+    QCOMPARE(page->CellText(1, 0), QString::fromUtf8("桃 太郎"));
+    QCOMPARE(page->CellText(0, 0), QString::fromUtf8("南瓜 花子"));
     QCOMPARE(folder_->Read("friend.lst"), Sjis("南瓜 花子,女,20\r\n桃 太郎,男,30\r\n"));
 
     // The first person onto the user's face, the second beside it.

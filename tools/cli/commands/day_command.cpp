@@ -37,7 +37,7 @@ CommandResult RunDay(const std::vector<std::string>& given, CommandSession&) {
   if (options.rest.size() != 1) return CommandResult::Fail(kExitUsage, std::string("usage: nuvaro-cli day ") + kDayUsage);
   const std::string& argument = options.rest[0];
   auto date = ParseIsoDate(argument);
-  if (!date) return CommandResult::Fail(kExitUsage, "\"" + argument + "\" is not a date YYYY-MM-DD (years 1 to 9999)");
+  if (!date) return CommandResult::Fail(kExitBadInput, "\"" + argument + "\" is not a date YYYY-MM-DD (years 1 to 9999)");
 
   bool convertible = true;
   auto text = [&convertible](std::string_view cp932) {
@@ -67,7 +67,7 @@ CommandResult RunDay(const std::vector<std::string>& given, CommandSession&) {
                     .Set("rokuyou", text(cell.rokuyou));
   if (almanac) {
     if (date->year < calendar::kAlmanacFirstYear || date->year > calendar::kAlmanacLastYear) {
-      return CommandResult::Fail(kExitUsage, "--almanac is given for the years " +
+      return CommandResult::Fail(kExitBadInput, "--almanac is given for the years " +
                                                  std::to_string(calendar::kAlmanacFirstYear) + " to " +
                                                  std::to_string(calendar::kAlmanacLastYear));
     }

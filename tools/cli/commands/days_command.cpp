@@ -2,6 +2,7 @@
 // [--holiday-or-weekend] [--not-butsumetsu] [--name "姓 名" --good-face] [--law …]
 // [--lunar …]: the lucky-day search, one JSON line per matching day.
 #include <cstdio>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -48,8 +49,9 @@ struct DaysRequest {
   std::vector<std::string> reckoning;
 };
 
-// Reads the options; an empty answer when they are sound, else the message.
-std::string ParseDaysOptions(const std::vector<std::string>& args, DaysRequest& request) {
+// Reads the options; nothing when they are sound, else the refusal: a usage fault or a
+// value that cannot be used, by the tool's one exit rule.
+std::optional<CommandResult> ParseDaysOptions(const std::vector<std::string>& args, DaysRequest& request) {
   const std::set<std::string> rokuyouNames = RokuyouNames();
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& option = args[i];
@@ -65,44 +67,44 @@ std::string ParseDaysOptions(const std::vector<std::string>& args, DaysRequest& 
       request.criteria.notButsumetsu = true;
       continue;
     }
-    if (i + 1 >= args.size()) return "\"" + option + "\" needs a value";
+    if (i + 1 >= args.size()) return CommandResult::Fail(kExitUsage, "\"" + option + "\" needs a value");
     const std::string& value = args[++i];
     if (option == "--from" || option == "--to") {
       auto date = ParseIsoDate(value);
-      if (!date) return "\"" + value + "\" is not a date YYYY-MM-DD";
+      if (!date) return CommandResult::Fail(kExitBadInput, "\"" + value + "\" is not a date YYYY-MM-DD");
       (option == "--from" ? request.from : request.to) = date;
     } else if (option == "--rokuyou") {
       for (const std::string& name : SplitList(value)) {
         auto cp932 = platform::Utf8ToCp932(name);
-        if (!cp932 || rokuyouNames.count(*cp932) == 0) return "\"" + name + "\" is no rokuyou";
+        if (!cp932 || rokuyouNames.count(*cp932) == 0) return CommandResult::Fail(kExitBadInput, "\"" + name + "\" is no rokuyou");
         request.criteria.rokuyou.push_back(*cp932);
       }
     } else if (option == "--rekichu") {
       for (const std::string& name : SplitList(value)) {
         calendar::Rekichu item;
-        if (!RekichuFromName(name, item)) return "\"" + name + "\" is no lucky day of the almanac (一粒万倍日, 天赦日)";
+        if (!RekichuFromName(name, item)) return CommandResult::Fail(kExitBadInput, "\"" + name + "\" is no lucky day of the almanac (一粒万倍日, 天赦日)");
         request.criteria.rekichu.push_back(item);
       }
     } else if (option == "--name") {
       auto cp932 = platform::Utf8ToCp932(value);
-      if (!cp932) return "the name \"" + value + "\" cannot be written in CP932";
+      if (!cp932) return CommandResult::Fail(kExitBadInput, "the name \"" + value + "\" cannot be written in CP932");
       request.name = *cp932;
     } else if (option == "--law" || option == "--lunar") {
       request.reckoning.insert(request.reckoning.end(), {option, value});
     } else {
-      return "unknown option \"" + option + "\"";
+      return CommandResult::Fail(kExitUsage, "unknown option \"" + option + "\"");
     }
   }
-  if (!request.from || !request.to) return std::string("usage: nuvaro-cli days ") + kDaysUsage;
-  if (request.criteria.goodFace && request.name.empty()) return "--good-face needs --name";
+  if (!request.from || !request.to) return CommandResult::Fail(kExitUsage, std::string("usage: nuvaro-cli days ") + kDaysUsage);
+  if (request.criteria.goodFace && request.name.empty()) return CommandResult::Fail(kExitUsage, "--good-face needs --name");
   auto outside = [](const IsoDate& d) {
     return d.year < calendar::kAlmanacFirstYear || d.year > calendar::kAlmanacLastYear;
   };
   if (outside(*request.from) || outside(*request.to)) {
-    return "the search covers the years " + std::to_string(calendar::kAlmanacFirstYear) + " to " +
-           std::to_string(calendar::kAlmanacLastYear);
+    return CommandResult::Fail(kExitBadInput, "the search covers the years " + std::to_string(calendar::kAlmanacFirstYear) + " to " +
+           std::to_string(calendar::kAlmanacLastYear));
   }
-  return {};
+  return std::nullopt;
 }
 
 Json DayJson(const calendar::LuckyDay& day, bool withReading) {
@@ -122,8 +124,7 @@ Json DayJson(const calendar::LuckyDay& day, bool withReading) {
 
 CommandResult RunDays(const std::vector<std::string>& args, CommandSession&) {
   DaysRequest request;
-  std::string error = ParseDaysOptions(args, request);
-  if (!error.empty()) return CommandResult::Fail(kExitUsage, error);
+  if (std::optional<CommandResult> refused = ParseDaysOptions(args, request)) return *refused;
   CalendarOptions reckoning = ParseCalendarOptions(request.reckoning);
   if (!reckoning.error.empty()) return CommandResult::Fail(kExitUsage, reckoning.error);
   calendar::CalendarChoices choices;
@@ -132,7 +133,7 @@ CommandResult RunDays(const std::vector<std::string>& args, CommandSession&) {
 
   calendar::CivilDay from{request.from->year, request.from->month, request.from->day};
   calendar::CivilDay to{request.to->year, request.to->month, request.to->day};
-  if (to < from) return CommandResult::Fail(kExitUsage, "--to lies before --from");
+  if (to < from) return CommandResult::Fail(kExitBadInput, "--to lies before --from");
   calendar::DayReadingEngine engine{&CalculateSoul, &GetUnseiCalendar};
   // A name without a space is a given name alone, as in the calendar window.
   std::string fullName = request.name.find(' ') == std::string::npos ? " " + request.name : request.name;

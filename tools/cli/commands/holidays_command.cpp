@@ -29,7 +29,7 @@ CommandResult RunHolidays(const std::vector<std::string>& args, CommandSession&)
   int year = 0;
   auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), year);
   if (error != std::errc() || end != text.data() + text.size() || year < 1 || year > 9999) {
-    return CommandResult::Fail(kExitUsage, "\"" + text + "\" is not a year from 1 to 9999");
+    return CommandResult::Fail(kExitBadInput, "\"" + text + "\" is not a year from 1 to 9999");
   }
   if (options.currentLaw) {
     Json holidays = Json::Array();

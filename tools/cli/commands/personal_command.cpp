@@ -22,11 +22,11 @@ CommandResult RunPersonal(const std::vector<std::string>& args, CommandSession&)
   long number = 0;
   long aspect = 0;
   if (!ParseInt(args[0], 0, std::numeric_limits<std::uint16_t>::max(), number)) {
-    return CommandResult::Fail(kExitUsage, "\"" + args[0] + "\" is not a number from 0 to 65535");
+    return CommandResult::Fail(kExitBadInput, "\"" + args[0] + "\" is not a number from 0 to 65535");
   }
   if (!ParseInt(args[1], std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max(),
                 aspect)) {
-    return CommandResult::Fail(kExitUsage, "\"" + args[1] + "\" is not a 32-bit integer");
+    return CommandResult::Fail(kExitBadInput, "\"" + args[1] + "\" is not a 32-bit integer");
   }
   PersonalFortuneQuery query{};
   query.number = static_cast<std::uint16_t>(number);

@@ -25,7 +25,7 @@ CommandResult RunStrokes(const std::vector<std::string>& args, CommandSession&) 
 }
 
 const CliCommandRegistration kStrokes({"strokes", "NAME",
-                                       "Stroke counts of every two-byte character of NAME, however long (255: no count).", 1,
+                                       "Stroke counts of every two-byte character of NAME (255: no count).", 1,
                                        RunStrokes});
 
 }  // namespace

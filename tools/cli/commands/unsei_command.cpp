@@ -28,7 +28,7 @@ CommandResult RunUnsei(const std::vector<std::string>& args, CommandSession&) {
     long min = isReset ? std::numeric_limits<std::int32_t>::min() : std::numeric_limits<std::int16_t>::min();
     long max = isReset ? std::numeric_limits<std::int32_t>::max() : std::numeric_limits<std::int16_t>::max();
     if (!ParseInt(args[i], min, max, values[i])) {
-      return CommandResult::Fail(kExitUsage, "\"" + args[i] + "\" is not a " +
+      return CommandResult::Fail(kExitBadInput, "\"" + args[i] + "\" is not a " +
                                                  (isReset ? "32-bit" : "16-bit") + " integer");
     }
   }
