@@ -2,7 +2,6 @@
 
 #include <QDateTime>
 #include <QFile>
-#include <QRegularExpression>
 
 #include <cstdio>
 #include <cstring>
@@ -17,6 +16,7 @@
 #include "platform/core/encoding.h"
 #include "platform/core/file_system.h"
 #include "platform/qt/text_conversion.h"
+#include "ui/app/calendar_command_line.h"
 #include "ui/calendar/calendar_window.h"
 #include "ui/calendar/year_month_dialog.h"
 
@@ -26,43 +26,24 @@ namespace {
 
 namespace texts = calendar_texts;
 
-constexpr int kExitFailed = 1;
-constexpr int kExitUsage = 2;
+constexpr int kExitFailed = kExportExitFailed;
+constexpr int kExitUsage = kExportExitUsage;
 
-void Complain(std::string_view cp932, const QString& argument = QString()) {
-  std::string text = platform::Cp932ToUtf8Lossy(cp932);
-  std::size_t mark = text.find("%s");
-  if (mark != std::string::npos) text.replace(mark, 2, argument.toStdString());
-  std::fprintf(stderr, "Nuvaro: %s\n", text.c_str());
-}
+void Complain(std::string_view cp932, const QString& argument = QString()) { ComplainOnTerminal(cp932, argument); }
 
-// "YYYY" gives the year, "YYYY-MM" one month, within the calendar's years.
 bool ParseRange(const QString& text, calendar::AlmanacExportRequest& request) {
-  static const QRegularExpression pattern(QStringLiteral("^(\\d{4})(?:-(\\d{1,2}))?$"));
-  QRegularExpressionMatch match = pattern.match(text);
-  if (!match.hasMatch()) return false;
-  int year = match.captured(1).toInt();
-  if (year < kFirstCalendarYear || year > kLastCalendarYear) return false;
-  int first = 1, last = 12;
-  if (!match.captured(2).isEmpty()) {
-    first = last = match.captured(2).toInt();
-    if (first < 1 || first > 12) return false;
-  }
-  request.from = {year, first, 1};
-  request.to = {year, last, calendar::DaysInMonth(year, last)};
+  std::optional<MonthSpan> span = ParseMonthSpan(text);
+  if (!span) return false;
+  request.from = {span->year, span->firstMonth, 1};
+  request.to = {span->year, span->lastMonth, calendar::DaysInMonth(span->year, span->lastMonth)};
   return true;
 }
 
-// "姓 名" with its first space (or full-width space) as the calendar's one space; CP932.
+// The calendar's one full name: surname and given name parted by one space; CP932.
 std::optional<std::string> ParseName(const QString& text) {
-  qsizetype space = text.indexOf(QLatin1Char(' '));
-  if (space < 0) space = text.indexOf(QChar(0x3000));
-  QString surname = space < 0 ? QString() : text.left(space);
-  QString givenName = space < 0 ? text : text.mid(space + 1);
-  auto surnameBytes = platform::QStringToCp932(surname);
-  auto givenNameBytes = platform::QStringToCp932(givenName);
-  if (!surnameBytes || !givenNameBytes) return std::nullopt;
-  return *surnameBytes + " " + *givenNameBytes;
+  std::optional<CommandLineName> name = ParseCommandLineName(text);
+  if (!name) return std::nullopt;
+  return name->surname + " " + name->givenName;
 }
 
 calendar::CivilDateTime NowUtc() {

@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QPrinter>
-#include <QRegularExpression>
 
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +16,7 @@
 #include "platform/core/encoding.h"
 #include "platform/core/file_system.h"
 #include "platform/qt/text_conversion.h"
+#include "ui/app/calendar_command_line.h"
 #include "ui/app/pdf_output_file.h"
 #include "ui/calendar/calendar_printing.h"
 #include "ui/calendar/calendar_window.h"
@@ -29,16 +29,10 @@ namespace {
 
 namespace texts = calendar_texts;
 
-constexpr int kExitFailed = 1;
-constexpr int kExitUsage = 2;
+constexpr int kExitFailed = kExportExitFailed;
+constexpr int kExitUsage = kExportExitUsage;
 
-// Writes a CP932 text to stderr in UTF-8, with %s replaced by `argument` (UTF-8).
-void Complain(std::string_view cp932, const QString& argument = QString()) {
-  std::string text = platform::Cp932ToUtf8Lossy(cp932);
-  std::size_t mark = text.find("%s");
-  if (mark != std::string::npos) text.replace(mark, 2, argument.toStdString());
-  std::fprintf(stderr, "Nuvaro: %s\n", text.c_str());
-}
+void Complain(std::string_view cp932, const QString& argument = QString()) { ComplainOnTerminal(cp932, argument); }
 
 struct ExportRequest {
   int year = 0;
@@ -50,35 +44,20 @@ struct ExportRequest {
   QString settings;
 };
 
-// "YYYY-MM" gives one month, "YYYY" the whole year; nothing outside 2000-01 .. 2099-12.
 bool ParseMonth(const QString& text, ExportRequest& request) {
-  static const QRegularExpression pattern(QStringLiteral("^(\\d{4})(?:-(\\d{1,2}))?$"));
-  QRegularExpressionMatch match = pattern.match(text);
-  if (!match.hasMatch()) return false;
-  request.year = match.captured(1).toInt();
-  if (request.year < kFirstCalendarYear || request.year > kLastCalendarYear) return false;
-  if (match.captured(2).isEmpty()) {
-    request.firstMonth = 1;
-    request.lastMonth = 12;
-    return true;
-  }
-  int month = match.captured(2).toInt();
-  if (month < 1 || month > 12) return false;
-  request.firstMonth = request.lastMonth = month;
+  std::optional<MonthSpan> span = ParseMonthSpan(text);
+  if (!span) return false;
+  request.year = span->year;
+  request.firstMonth = span->firstMonth;
+  request.lastMonth = span->lastMonth;
   return true;
 }
 
-// "姓 名" split at its first space (a full-width space also separates); CP932 parts.
 bool ParseName(const QString& text, ExportRequest& request) {
-  qsizetype space = text.indexOf(QLatin1Char(' '));
-  if (space < 0) space = text.indexOf(QChar(0x3000));
-  QString surname = space < 0 ? QString() : text.left(space);
-  QString givenName = space < 0 ? text : text.mid(space + 1);
-  std::optional<std::string> surnameBytes = platform::QStringToCp932(surname);
-  std::optional<std::string> givenNameBytes = platform::QStringToCp932(givenName);
-  if (!surnameBytes || !givenNameBytes) return false;
-  request.surname = *surnameBytes;
-  request.givenName = *givenNameBytes;
+  std::optional<CommandLineName> name = ParseCommandLineName(text);
+  if (!name) return false;
+  request.surname = name->surname;
+  request.givenName = name->givenName;
   return true;
 }
 

@@ -30,13 +30,17 @@ constexpr char kCalendarExportNote[] =
 constexpr char kReadingExportNote[] =
     "      詳細鑑定を、印刷プレビューの「印刷」と同じ内容で書き出します。\n";
 
+constexpr char kIcsExportNote[] =
+    "      祝日・二十四節気・雑節・暦注と、日ごとの六曜・旧暦・運勢を、カレンダー・プログラムに\n"
+    "      読み込める iCalendar ファイル（.ics）に書き出します。\n";
+
 constexpr char kClosingUsage[] =
     "\n"
     "そのほかのオプション:\n"
     "  --help, -h     この説明を表示して終わります。\n"
     "  --version, -v  バージョンを表示して終わります。\n"
     "\n"
-    "書き出しの終了コード（--print-calendar と --print-reading で共通）:\n"
+    "書き出しの終了コード（--print-calendar、--print-reading、--export-ics で共通）:\n"
     "  0  書き出しました。\n"
     "  1  書き出せませんでした（エンジンやプラグインを読み込めない、ファイルに書き込めない\n"
     "     など）。前からあった出力ファイルは元のままです。\n"
@@ -79,10 +83,15 @@ int PrintProgramInformation(ProgramInformation which, std::ostream& out) {
   if (const std::size_t colon = calendarUsage.find(": "); colon != std::string::npos) calendarUsage.erase(0, colon + 2);
   std::string readingUsage = kPrintReadingUsage;
   if (const std::size_t colon = readingUsage.find(": "); colon != std::string::npos) readingUsage.erase(0, colon + 2);
+  std::string icsUsage = platform::Cp932ToUtf8Lossy(calendar_texts::kIcsUsage);
+  if (const std::size_t colon = icsUsage.find(": "); colon != std::string::npos) icsUsage.erase(0, colon + 2);
   const std::size_t firstLineEnd = readingUsage.find('\n');
   out << kProgramUsage << "  " << calendarUsage << '\n'
       << kCalendarExportNote << "  " << readingUsage.substr(0, firstLineEnd) << '\n'
-      << kReadingExportNote << Indented(std::string_view(readingUsage).substr(firstLineEnd + 1)) << kClosingUsage;
+      << kReadingExportNote << Indented(std::string_view(readingUsage).substr(firstLineEnd + 1))
+      << "\n画面を開かずに iCalendar ファイルを書き出す:\n"
+      << "  " << icsUsage << '\n'
+      << kIcsExportNote << kClosingUsage;
   return 0;
 }
 
