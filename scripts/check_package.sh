@@ -14,6 +14,8 @@ mirror=${NUVARO_DEBIAN_MIRROR:-http://deb.debian.org/debian}
 command -v debootstrap >/dev/null || { echo "check_package: install debootstrap first" >&2; exit 2; }
 
 root=$(mktemp -d /var/tmp/nuvaro-chroot.XXXXXX)
+# The chroot's / must be open to its normal user, as a real / is.
+chmod 755 "$root"
 cleanup() {
   for m in "$root/proc" "$root/dev/pts" "$root/dev"; do mountpoint -q "$m" && umount -l "$m"; done
   rm -rf "$root"
