@@ -24,10 +24,11 @@ trap cleanup EXIT
 step() { echo "== $*"; }
 in_root() { chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 DEBIAN_FRONTEND=noninteractive "$@"; }
 # Every file of the system except caches, package databases and logs, which apt and
-# dpkg keep by design, and the users' homes, which a purge leaves to their owners.
+# dpkg keep by design, the users' homes, which a purge leaves to their owners, and
+# /run, which is a memory file system on a running machine.
 system_files() {
   (cd "$root" && find . -xdev \( -path ./proc -o -path ./dev -o -path ./sys -o -path ./tmp -o -path ./var/cache \
-    -o -path ./var/lib/apt -o -path ./var/lib/dpkg -o -path ./var/log -o -path ./root -o -path ./home -o -path ./var/tmp \) -prune \
+    -o -path ./var/lib/apt -o -path ./var/lib/dpkg -o -path ./var/log -o -path ./root -o -path ./home -o -path ./var/tmp -o -path ./run \) -prune \
     -o -print | sort)
 }
 
