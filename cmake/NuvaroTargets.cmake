@@ -28,6 +28,18 @@ function(nuvaro_hidden_library target)
   nuvaro_warnings(${target})
 endfunction()
 
+# A binary of the program folder searches for libraries only where the given path,
+# relative to its own file, points ("$ORIGIN", "$ORIGIN/.."), or nowhere when none is
+# given; the same in the build folder and when installed. CMake would otherwise add the
+# build folder itself, and pad the entry with empty fields that mean "the current
+# directory", to what it links in the build tree.
+function(nuvaro_program_folder_rpath target)
+  set(origin_path "${ARGN}")
+  set_target_properties(${target} PROPERTIES
+    BUILD_WITH_INSTALL_RPATH ON
+    INSTALL_RPATH "${origin_path}")
+endfunction()
+
 # A reading plug-in: <name>.nvr in the program's nvr folder, finding the program's
 # libraries one folder up.
 function(nuvaro_plugin target)
@@ -35,9 +47,9 @@ function(nuvaro_plugin target)
   set_target_properties(${target} PROPERTIES
     PREFIX ""
     SUFFIX ".nvr"
-    LIBRARY_OUTPUT_DIRECTORY ${NUVARO_PLUGIN_DIR}
-    BUILD_RPATH "$ORIGIN/.."
-    INSTALL_RPATH "$ORIGIN/..")
+    LIBRARY_OUTPUT_DIRECTORY ${NUVARO_PLUGIN_DIR})
+  nuvaro_program_folder_rpath(${target} "$ORIGIN/..")
+  set_property(GLOBAL APPEND PROPERTY NUVARO_PLUGIN_TARGETS ${target})
 endfunction()
 
 # A GoogleTest program registered with CTest. Usage:

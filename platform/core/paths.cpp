@@ -28,11 +28,13 @@ std::size_t FindLastSingleByte(std::string_view text, std::string_view wanted) {
 }  // namespace
 
 std::string ProgramDirectory() {
+#ifdef NUVARO_PROGRAM_DIR_FROM_ENVIRONMENT
   if (const char* over = std::getenv("NUVARO_PROGRAM_DIR"); over != nullptr && *over != '\0') {
     std::string dir = over;
     if (dir.back() != '/') dir += '/';
     return dir;
   }
+#endif
   std::vector<char> buffer(4096);
   ssize_t length = readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
   if (length <= 0) return "./";

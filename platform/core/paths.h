@@ -9,8 +9,10 @@
 namespace nuvaro::platform {
 
 // The running program's directory with a trailing '/' (from /proc/self/exe).
-// The NUVARO_PROGRAM_DIR environment variable overrides it, so that tests can run a
-// library or tool against a program folder of their own.
+// In a build with tests, the NUVARO_PROGRAM_DIR environment variable overrides it, so
+// that tests can run a library or tool against a program folder of their own; a build
+// without tests (the package) ignores the variable, so the environment cannot choose
+// which engine and plug-ins an installed program loads.
 NUVARO_PLATFORM_API std::string ProgramDirectory();
 
 // The program's directory plus the given file name.
