@@ -111,7 +111,7 @@ class CNameFinderWindow : public QWidget {
   std::vector<int> columnWidths_;
   bool restoringWidths_ = false;
   // The column and direction the list is ordered by (the header's arrow).
-  int sortColumn_ = 2;
+  int sortColumn_ = 2;  // CNameTableModel::Reading
   Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
 };
 
