@@ -64,7 +64,7 @@ NameRanking RankNames(const GivenNameCatalog& catalog, std::vector<std::uint32_t
   return ranking;
 }
 
-void SortRanking(const GivenNameCatalog& catalog, NameRanking& ranking, NameOrder order) {
+void SortRanking(const GivenNameCatalog& catalog, NameRanking& ranking, NameOrder order, bool reversed) {
   // The catalog is in kana order, so a name's index breaks ties by reading; the order's
   // own key goes above it (inverted where the highest comes first).
   const std::size_t rows = ranking.names.size();
@@ -84,7 +84,10 @@ void SortRanking(const GivenNameCatalog& catalog, NameRanking& ranking, NameOrde
         primary = static_cast<std::uint64_t>(catalog.TotalStrokes(ranking.names[row]));
         break;
     }
-    keys[row] = {primary << 32 | ranking.names[row], static_cast<std::uint32_t>(row)};
+    if (reversed) primary = 0xFFFF - primary;
+    std::uint64_t tie = ranking.names[row];
+    if (reversed && order == NameOrder::Reading) tie = 0xFFFFFFFFu - tie;
+    keys[row] = {primary << 32 | tie, static_cast<std::uint32_t>(row)};
   }
   std::sort(keys.begin(), keys.end());
   NameRanking sorted;

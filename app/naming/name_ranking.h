@@ -53,7 +53,9 @@ NameRanking RankNames(const GivenNameCatalog& catalog, std::vector<std::uint32_t
                       SexFilter searched, const std::vector<RankPerson>& persons, const PairPercentageReader& reader,
                       const core::EngineBinding& engine, NameOrder order);
 
-// Orders an existing ranking again (no pair computation).
-void SortRanking(const GivenNameCatalog& catalog, NameRanking& ranking, NameOrder order);
+// Orders an existing ranking again (no pair computation). Reversed turns the order's own
+// direction around (lowest percentage, most strokes or the reading backwards first);
+// ties still keep reading order, except in the reversed reading order itself.
+void SortRanking(const GivenNameCatalog& catalog, NameRanking& ranking, NameOrder order, bool reversed = false);
 
 }  // namespace nuvaro::naming

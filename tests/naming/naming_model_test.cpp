@@ -225,6 +225,18 @@ TEST_F(NamingModelTest, RankingReadsEachPatternOnceThroughThePairRecord) {
   EXPECT_EQ(sorted.Percentage(3, 0), 31 + 13) << "percentages move with their rows";
   SortRanking(catalog, sorted, NameOrder::Reading);
   EXPECT_EQ(Writings(catalog, sorted.names), (std::vector<std::string>{"芳", "一", "花", "陽菜"})) << "kana order";
+  // Each order turned around; rows that tie keep reading order (芳 and 花 share a pattern).
+  const struct {
+    NameOrder order;
+    std::vector<std::string> writings;
+  } reversed[] = {{NameOrder::Minimum, {"一", "芳", "花", "陽菜"}},
+                  {NameOrder::Average, {"一", "芳", "花", "陽菜"}},
+                  {NameOrder::Strokes, {"陽菜", "芳", "花", "一"}},
+                  {NameOrder::Reading, {"陽菜", "花", "一", "芳"}}};
+  for (const auto& c : reversed) {
+    SortRanking(catalog, sorted, c.order, true);
+    EXPECT_EQ(Writings(catalog, sorted.names), c.writings) << static_cast<int>(c.order);
+  }
 }
 
 }  // namespace

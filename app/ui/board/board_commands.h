@@ -15,6 +15,7 @@ inline constexpr int kBoardCommandCalendar = 1014;     // "カレンダ"
 inline constexpr int kBoardCommandDiscard = 36867;     // "削除(&X)", face menu
 inline constexpr int kBoardCommandTrashEmpty = 36869;  // trash box picture empty
 inline constexpr int kBoardCommandRestore = 36870;     // "元に戻す(&Z)", trash box menu
+inline constexpr int kBoardCommandSurnameChange = 1015;  // "姓が変わるとき…", name plate menu
 
 // A click on a name plate: high word 100, low word the face entry's id.
 inline constexpr int kNamePlateCommandHigh = 100;

@@ -1,5 +1,6 @@
 #include "board/name_plate.h"
 
+#include <QContextMenuEvent>
 #include <QPainter>
 
 #include "board/board_commands.h"
@@ -38,6 +39,11 @@ void CNamePlate::leaveEvent(QEvent* event) {
   hover_ = false;
   update();
   QAbstractButton::leaveEvent(event);
+}
+
+void CNamePlate::contextMenuEvent(QContextMenuEvent* event) {
+  emit menuRequested(faceId_, event->globalPos());
+  event->accept();
 }
 
 void CNamePlate::paintEvent(QPaintEvent* /*event*/) {

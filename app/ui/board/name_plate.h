@@ -1,5 +1,6 @@
 // The name plate under a face: a 100 x 20 button cut from the plate picture, showing
-// the person's name. A click sends the board the plate's command (100, face id).
+// the person's name. A click sends the board the plate's command (100, face id); the
+// right button asks the board for the plate's menu.
 #pragma once
 
 #include <QAbstractButton>
@@ -30,11 +31,14 @@ class CNamePlate : public QAbstractButton {
  signals:
   // The plate was clicked: the board's command for it.
   void plateCommand(int command);
+  // The right button (or the menu key) on the plate, at this screen point.
+  void menuRequested(int faceId, QPoint globalPos);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   int faceId_;

@@ -187,6 +187,14 @@ void CNuvaroScrollView::OpenReading(int faceId) {
   Redraw();
 }
 
+void CNuvaroScrollView::OpenPlateMenu(int faceId, QPoint globalPos) {
+  const core::CFace& face = document_.Face();
+  if (faceId == 0 && face.IsSelfUnnamed()) return;
+  const int chosen =
+      runPopupMenu_(this, Ui(board_texts::kSurnameChangeMenuEntry), kBoardCommandSurnameChange, globalPos);
+  if (chosen == kBoardCommandSurnameChange) emit surnameChangeRequested(faceId);
+}
+
 // ---------------------------------------------------------------- windows
 
 void CNuvaroScrollView::Redraw() {
@@ -210,6 +218,7 @@ void CNuvaroScrollView::SyncWindows() {
     }
     auto* plate = new CNamePlate(entries[i].id, this);
     connect(plate, &CNamePlate::plateCommand, this, [this](int command) { HandleCommand(command); });
+    connect(plate, &CNamePlate::menuRequested, this, &CNuvaroScrollView::OpenPlateMenu);
     plates_[i] = plate;
     balloons_[i] = new CBalloonWnd(this);
   }

@@ -91,6 +91,9 @@ class CNuvaroScrollView : public QWidget {
   void frameCommand(int command);
   // A name plate asks for the program's detail dialog of the person with this face id.
   void readingRequested(int faceId);
+  // "姓が変わるとき…" from a name plate's menu: compare this person's name under
+  // another surname.
+  void surnameChangeRequested(int faceId);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -121,6 +124,8 @@ class CNuvaroScrollView : public QWidget {
   // Computes every whisper and lets the faces speak.
   void Whisper();
   void OpenReading(int faceId);
+  // The menu of a name plate (a named person only).
+  void OpenPlateMenu(int faceId, QPoint globalPos);
   void BeginImageDrag(const QPixmap& picture, QPoint point, QPoint grabOffset);
   void EndImageDrag();
   void WatchTopLevel();

@@ -25,6 +25,7 @@
 #include "board/nuvaro_scroll_view.h"
 #include "ui/guide/guide_menu_view.h"
 #include "ui/calendar/calendar_window.h"
+#include "ui/naming/surname_change_dialog.h"
 
 namespace nuvaro::ui {
 namespace {
@@ -77,6 +78,9 @@ CMainFrame::CMainFrame(core::ApplicationCore& core, std::vector<CSDIDocTemplate>
     connect(board, &CNuvaroScrollView::frameCommand, this, &CMainFrame::OnBoardRequest);
     connect(board, &CNuvaroScrollView::readingRequested, this, [this](int faceId) {
       RunDetailReading(core_.Document().Face(), core_.Plugins(), core_.Engine(), faceId, this);
+    });
+    connect(board, &CNuvaroScrollView::surnameChangeRequested, this, [this](int faceId) {
+      OpenSurnameChange(core_.Document().Face(), core_.Plugins(), core_.Engine(), faceId, std::string(), this);
     });
   }
 

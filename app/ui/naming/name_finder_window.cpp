@@ -166,6 +166,17 @@ void CNameFinderWindow::BuildFilters() {
     }
   });
   connect(model_, &QAbstractItemModel::modelReset, this, &CNameFinderWindow::RestoreColumnWidths);
+  // Only the columns the model can order take the sort arrow; a click on another one puts
+  // the arrow back where the order is.
+  connect(table_->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this, [this](int column, Qt::SortOrder order) {
+    if (CNameTableModel::IsSortable(column)) {
+      sortColumn_ = column;
+      sortOrder_ = order;
+      return;
+    }
+    const QSignalBlocker quiet(table_->horizontalHeader());
+    table_->horizontalHeader()->setSortIndicator(sortColumn_, sortOrder_);
+  });
   status_ = new QLabel(this);
   register_ = new QPushButton(Text(finder_texts::kRegisterButton), this);
   register_->setToolTip(Text(finder_texts::kRegisterTip));
@@ -280,8 +291,9 @@ void CNameFinderWindow::Refresh() {
   model_->SetRanking(naming::RankNames(catalog_, std::move(names), surname, query.sex, persons, reader, engine_, order),
                      surname);
   const QSignalBlocker noSecondSort(table_->horizontalHeader());  // the ranking comes sorted
-  table_->horizontalHeader()->setSortIndicator(persons.empty() ? CNameTableModel::Reading : CNameTableModel::Minimum,
-                                               persons.empty() ? Qt::AscendingOrder : Qt::DescendingOrder);
+  sortColumn_ = persons.empty() ? CNameTableModel::Reading : CNameTableModel::Minimum;
+  sortOrder_ = persons.empty() ? Qt::AscendingOrder : Qt::DescendingOrder;
+  table_->horizontalHeader()->setSortIndicator(sortColumn_, sortOrder_);
   status_->setText(Text(core::FormatNumber(finder_texts::kCountFormat, model_->rowCount())));
   if (model_->rowCount() > 0) table_->selectRow(0);
 }
@@ -327,9 +339,7 @@ void CNameFinderWindow::OpenSurnameChange() {
   const std::string self = face_.SelfName();
   const std::string typed = platform::QStringToCp932(surname_->text().trimmed()).value_or("");
   const std::string newSurname = typed == core::SplitFullName(self).surname ? std::string() : typed;
-  auto* dialog = new CSurnameChangeDialog(self, face_.IsMale(0) != 0, newSurname, face_, host_, engine_, this);
-  dialog->setAttribute(Qt::WA_DeleteOnClose);
-  dialog->show();
+  ui::OpenSurnameChange(face_, host_, engine_, 0, newSurname, this);
 }
 
 bool OpenOwnReading(const std::string& fullName, bool isMale, core::PluginHost& host,

@@ -110,6 +110,9 @@ class CNameFinderWindow : public QWidget {
   bool applyingSettings_ = false;
   std::vector<int> columnWidths_;
   bool restoringWidths_ = false;
+  // The column and direction the list is ordered by (the header's arrow).
+  int sortColumn_ = 2;  // CNameTableModel::Reading
+  Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
 };
 
 // Opens the board person's own reading (the SelfReading contents dialog) for a full name

@@ -98,13 +98,23 @@ QVariant CNameTableModel::headerData(int section, Qt::Orientation orientation, i
   return section >= 0 && section < ColumnCount ? Text(titles[section]) : QVariant();
 }
 
-void CNameTableModel::sort(int column, Qt::SortOrder) {
+bool CNameTableModel::IsSortable(int column) {
+  return column == Reading || column == Strokes || column == Minimum || column == Average;
+}
+
+void CNameTableModel::sort(int column, Qt::SortOrder direction) {
+  if (!IsSortable(column)) return;
+  // Reading and strokes run upwards, the percentages from the highest down; the other
+  // direction turns that around.
   naming::NameOrder order = naming::NameOrder::Reading;
-  if (column == Strokes || column == Sums) order = naming::NameOrder::Strokes;
-  if (column == Minimum) order = naming::NameOrder::Minimum;
-  if (column == Average) order = naming::NameOrder::Average;
+  Qt::SortOrder natural = Qt::AscendingOrder;
+  if (column == Strokes) order = naming::NameOrder::Strokes;
+  if (column == Minimum || column == Average) {
+    order = column == Minimum ? naming::NameOrder::Minimum : naming::NameOrder::Average;
+    natural = Qt::DescendingOrder;
+  }
   beginResetModel();
-  naming::SortRanking(catalog_, ranking_, order);
+  naming::SortRanking(catalog_, ranking_, order, direction != natural);
   endResetModel();
 }
 

@@ -1,6 +1,7 @@
 // The finder's result list as a table: ★, writing, reading, sex, strokes per character,
 // the nine sums under the surname, and the lowest and average percentage. Sorting by a
-// column reorders the ranking (reading, strokes, lowest, average) without reading again.
+// column reorders the ranking (reading, strokes, lowest, average) in the direction asked,
+// without reading again; the other columns do not sort.
 #pragma once
 
 #include <QAbstractTableModel>
@@ -39,6 +40,7 @@ class CNameTableModel : public QAbstractTableModel {
   QVariant data(const QModelIndex& index, int role) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
   void sort(int column, Qt::SortOrder order) override;
+  static bool IsSortable(int column);
 
  private:
   QString SumsText(std::uint32_t name) const;

@@ -116,4 +116,15 @@ void CSurnameChangeDialog::Compare() {
   table_->resizeRowsToContents();
 }
 
+CSurnameChangeDialog* OpenSurnameChange(core::CFace& face, core::PluginHost& host, const core::EngineBinding& engine,
+                                        int faceId, const std::string& newSurname, QWidget* parent) {
+  const std::string name = faceId == 0 ? face.SelfName() : face.NameOfId(faceId);
+  if (name.empty()) return nullptr;
+  const bool isMale = (faceId == 0 ? face.IsMale(0) : face.IsMaleOfId(faceId)) != 0;
+  auto* dialog = new CSurnameChangeDialog(name, isMale, newSurname, face, host, engine, parent);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->show();
+  return dialog;
+}
+
 }  // namespace nuvaro::ui

@@ -43,4 +43,9 @@ class CSurnameChangeDialog : public QDialog {
   QTableWidget* table_ = nullptr;
 };
 
+// Opens the comparison (non-modal, deleted on close) for the board person with this face
+// id (0: the user), under their own sex; nullptr when that person has no name.
+CSurnameChangeDialog* OpenSurnameChange(core::CFace& face, core::PluginHost& host, const core::EngineBinding& engine,
+                                        int faceId, const std::string& newSurname, QWidget* parent);
+
 }  // namespace nuvaro::ui

@@ -3,6 +3,7 @@
 // all twelve directions. The engine and the reading plug-ins are copies of the built
 // ones in a program folder of the test's own.
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -599,6 +600,43 @@ class NuvaroScrollViewTest : public QObject {
     QCOMPARE(reading[1][0].toInt(), 0);
     QCOMPARE(Face().mode, 6);
     QCOMPARE(Face().whispering, 1);
+  }
+
+  // The plate's right button offers "姓が変わるとき…" for a named person and leaves the
+  // click (the reading) and the whispers alone.
+  void PlateMenuAsksForTheSurnameComparison() {
+    QSignalSpy surname(view_.get(), &CNuvaroScrollView::surnameChangeRequested);
+    QSignalSpy reading(view_.get(), &CNuvaroScrollView::readingRequested);
+    auto rightClick = [](CNamePlate* plate) {
+      QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10), plate->mapToGlobal(QPoint(10, 10)));
+      QApplication::sendEvent(plate, &event);
+    };
+    rightClick(view_->NamePlate(0));  // the user still "名なし": no menu
+    QVERIFY(menusShown_.empty());
+
+    NameTheUser();
+    DropMember(view_.get(), {600, 150}, "南瓜 花子,女,20");
+    ChooseReading(0);
+    view_->HandleCommand(kBoardCommandWhisper);
+    const struct {
+      int plate;
+      int answer;
+      int expectedId;  // -1: no request
+    } cases[] = {{1, 0, -1}, {1, 1, Face().Entry(1).id}, {0, 1, 0}};
+    for (const auto& c : cases) {
+      menusShown_.clear();
+      surname.clear();
+      menuAnswer_ = c.answer;
+      rightClick(view_->NamePlate(c.plate));
+      QCOMPARE(menusShown_.size(), std::size_t{1});
+      QCOMPARE(menusShown_[0].first, QString::fromUtf8("姓が変わるとき…"));
+      QCOMPARE(surname.count(), c.expectedId < 0 ? 0 : 1);
+      if (c.expectedId >= 0) QCOMPARE(surname[0][0].toInt(), c.expectedId);
+      QCOMPARE(Face().whispering, 1);
+      QVERIFY(view_->Balloon(1)->isVisible());
+    }
+    QCOMPARE(reading.count(), 0);
+    QCOMPARE(view_->CurrentDragMode(), CNuvaroScrollView::DragMode::None);
   }
 
   void OwnReadingHintShowsOnceWhenAPlugInOffersIt() {

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QScreen>
+#include <QTableWidget>
 #include <QToolBar>
 
 #include <functional>
@@ -19,6 +20,7 @@
 #include <vector>
 
 #include "board/board_commands.h"
+#include "board/name_plate.h"
 #include "board/nuvaro_scroll_view.h"
 #include "core/application_core.h"
 #include "members/entry_toolbar.h"
@@ -41,6 +43,7 @@
 #include "ui/frame/nuvaro_vert_toolbar.h"
 #include "ui/frame/version_dialog.h"
 #include "ui/guide/guide_menu_view.h"
+#include "ui/naming/surname_change_dialog.h"
 
 using namespace nuvaro;
 using namespace nuvaro::ui;
@@ -238,6 +241,23 @@ class MainFrameTest : public QObject {
     QCOMPARE(bench.frame->windowTitle(), U("恋人の相性編"));
     QCOMPARE(bench.frame->MenuBar()->UpperText(), U("恋人の相性編"));
     QCOMPARE(bench.frame->BoardToolbar()->Button(kCommandPercentage)->text(), U("愛情度"));
+  }
+
+  void aPlateMenuComparesThatPersonUnderANewSurname() {
+    FrameBench bench;
+    QVERIFY(bench.Show());
+    bench.ChooseReading(1);
+    bench.PutTwoPeopleOnTheBoard();
+    auto* board = qobject_cast<CNuvaroScrollView*>(bench.frame->View("CNuvaroScrollView"));
+    board->SetPopupMenuRunner([](QWidget*, const QString&, int command, QPoint) { return command; });
+    board->update();
+    QTRY_VERIFY(board->NamePlate(1) != nullptr && board->NamePlate(1)->isVisible());
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), board->NamePlate(1)->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(board->NamePlate(1), &event);
+    auto* dialog = bench.frame->findChild<CSurnameChangeDialog*>();
+    QVERIFY(dialog != nullptr && dialog->isVisible());
+    QCOMPARE(dialog->Table()->horizontalHeaderItem(1)->text(), U("見本 花子"));
+    dialog->close();
   }
 
   void theBoardMeetsItsFinalSizeWhenFirstShown() {

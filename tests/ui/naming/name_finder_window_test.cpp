@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableView>
+#include <QHeaderView>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -227,6 +228,56 @@ class NameFinderWindowTest : public QObject {
     QVERIFY(table->item(16, 2)->text().endsWith(QLatin1Char('%')));
     dialog->SurnameEdit()->setText(QStringLiteral("山ゃ"));
     QCOMPARE(table->item(0, 2)->text(), QStringLiteral("画数を数えられません"));
+  }
+
+  void aPlatePersonIsComparedUnderTheirOwnNameAndSex() {
+    QScopedPointer<CSurnameChangeDialog> dialog(
+        OpenSurnameChange(*face_, *host_, *engine_, face_->Entry(1).id, Sjis("山田"), nullptr));
+    QVERIFY(dialog);
+    QCOMPARE(dialog->Table()->horizontalHeaderItem(1)->text(), QStringLiteral("鈴木 一郎"));
+    QCOMPARE(dialog->Table()->horizontalHeaderItem(2)->text(), QStringLiteral("山田 一郎"));
+    core::CFace unnamed;
+    unnamed.CreateSelf();
+    QVERIFY(OpenSurnameChange(unnamed, *host_, *engine_, 0, std::string(), nullptr) == nullptr);
+  }
+
+  // The header's arrow is the order of the rows: a click turns it around, and a column
+  // that cannot order the list leaves arrow and rows alone.
+  void theHeaderSortsInTheDirectionItShows() {
+    window_->Persons()->item(0)->setCheckState(Qt::Checked);
+    Commit(window_->ReadingEdit(), QStringLiteral("はな"));
+    QVERIFY(Rows() > 20);
+    QHeaderView* header = window_->Results()->horizontalHeader();
+    auto key = [this](int row, int column) {
+      int total = 0;
+      for (const QString& part : Cell(row, column).remove(QLatin1Char('%')).split(QStringLiteral("・")))
+        total += part.toInt();
+      return total;
+    };
+    auto clickHeader = [header](int column) {
+      const QPoint centre(header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2);
+      QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, centre);
+    };
+    const int columns[] = {CNameTableModel::Minimum, CNameTableModel::Minimum, CNameTableModel::Strokes,
+                           CNameTableModel::Strokes, CNameTableModel::Average};
+    for (int column : columns) {
+      clickHeader(column);
+      QCOMPARE(header->sortIndicatorSection(), column);
+      const bool up = header->sortIndicatorOrder() == Qt::AscendingOrder;
+      bool turned = false;
+      for (int row = 1; row < Rows(); ++row) {
+        const int previous = key(row - 1, column), here = key(row, column);
+        QVERIFY2(up ? previous <= here : previous >= here, qPrintable(QString::number(column)));
+        turned = turned || previous != here;
+      }
+      QVERIFY(turned);
+    }
+    const QString first = Cell(0, CNameTableModel::Writing);
+    const Qt::SortOrder shown = header->sortIndicatorOrder();
+    clickHeader(CNameTableModel::Writing);
+    QCOMPARE(header->sortIndicatorSection(), int(CNameTableModel::Average));
+    QCOMPARE(header->sortIndicatorOrder(), shown);
+    QCOMPARE(Cell(0, CNameTableModel::Writing), first);
   }
 };
 
