@@ -170,7 +170,7 @@ class NameFinderWindowTest : public QObject {
 
     QTest::mouseClick(window_->RegisterButton(), Qt::LeftButton);
     CMemberListPage* page = bar_->Page(bar_->CurrentPageIndex());
-    QCOMPARE(page->item(0, 0)->text(), QStringLiteral("山田 花子"));
+    QCOMPARE(page->CellText(0, 0), QStringLiteral("山田 花子"));
     QCOMPARE(page->SelectedRows(), std::vector<int>{0});
 
     QTest::mouseClick(window_->FavouriteButton(), Qt::LeftButton);
