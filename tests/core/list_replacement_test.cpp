@@ -26,7 +26,7 @@ TEST(RecoverListFiles, AStoppedImportIsFinishedOrUndoneAndLeftoversGo) {
   };
   const std::vector<Case> cases = {
       {"stopped while writing the new lists", false, {false, false, false}, {true, true, false}, ImportRecovery::Undone,
-       "前回、名前リストの読込みが途中で止まっていたため、読み込む前のリストのままにしてあります。もう一度読み込んでください。"},
+       "前回、名前リストの読込みが途中で止まっていたため、読み込む前のリストのままにしてあります。必要なら、もう一度「ﾘｽﾄ読込」で読み込んでください。"},
       {"stopped after the journal", true, {false, false, false}, {true, true, true}, ImportRecovery::Finished,
        "前回、名前リストの読込みが途中で止まっていたため、読込みを最後まで済ませました。"},
       {"stopped while renaming", true, {true, false, false}, {false, true, true}, ImportRecovery::Finished,

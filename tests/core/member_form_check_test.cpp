@@ -17,7 +17,7 @@ namespace {
 using testing::Sjis;
 
 constexpr const char* kNamesRequired = "姓と名を入力してください。";
-constexpr const char* kFormula = "名前の最初に「=」「+」「-」「@」は使えません。\n表計算ソフトで開いたときに計算式と間違えられるためです。";
+constexpr const char* kFormula = "姓と名の最初の文字には、半角の「=」「+」「-」「@」を使えません。\n表計算ソフトで開いたときに、計算式と間違えられるためです。別の文字で始めてください。";
 constexpr const char* kComma = "名前と年代には「,」（半角のカンマ）を使えません。\n別の文字で入力してください。";
 
 std::string Unreadable(const char* characters) {
@@ -83,7 +83,7 @@ TEST(UnstorableCharacters, TheFirstOneIsFoundAndNamed) {
   EXPECT_EQ(FirstUnstorableCharacter("𠮷田😀"), "𠮷");
   EXPECT_EQ(FirstUnstorableCharacter("さくら😀"), "😀");
   EXPECT_EQ(UnstorableInFormMessage("😀"),
-            "「😀」は名前リストに保存できない文字です。\nよく使われる字体の文字で入力してください（たとえば「𠮷」なら「吉」）。"
+            "「😀」は名前リストに保存できない文字です。\nよく使われる字体で入力し直してください（たとえば「𠮷」なら「吉」）。"
             "絵文字は使えません。");
 }
 

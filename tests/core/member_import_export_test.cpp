@@ -149,9 +149,10 @@ TEST_F(MemberImportExportTest, AUtf8FileIsConvertedAndOneThatIsNeitherIsRefused)
   ASSERT_EQ(sink.messages.size(), 3u);
   // The character, its line and its member are named, with what to do about it.
   EXPECT_EQ(sink.messages[1].text,
-            "読み込むファイルには、名前リストに保存できない文字がありました。「？」に置き換えて読み込みます。\n"
+            "読み込むファイルに、名前リストに保存できない文字がありました。その文字は「？」に置き換えて読み込みます。\n"
             "2行目「？田 花子」の「𠮷」\n"
-            "読み込んだ後で「修正」を押し、よく使われる字体の文字で入力し直してください（たとえば「𠮷」なら「吉」）。"
+            "読み込んだ後で、その人を選んで「修正」を押し、「？」になった文字を、よく使われる字体で入力し直してください"
+            "（たとえば「𠮷」なら「吉」）。"
             "絵文字は使えません。");
   // Without a mark, UTF-8 is still recognised; CP932 is read as it is.
   ASSERT_TRUE(lists.Import(folder.Write("import.csv", std::string("桃 花子,女,20\n"))));

@@ -184,13 +184,13 @@ TEST_F(MemberListTest, AListFileThatCannotBeTakenWholeIsShownReadOnlyAndNeverOve
   const std::vector<Case> cases = {
       {"UTF-8 from an editor is converted", [&] { folder.Write("friend.lst", "山田 太郎,男,30\n"); }, 1, ""},
       {"UTF-8 with a character CP932 lacks",
-       [&] { folder.Write("friend.lst", "𠮷田 太郎,男,30\n"); }, 1, "「" + path + "」には名前リストに保存できない文字"},
+       [&] { folder.Write("friend.lst", "𠮷田 太郎,男,30\n"); }, 1, "「" + path + "」には、名前リストに保存できない文字"},
       {"neither CP932 nor UTF-8", [&] { folder.Write("friend.lst", "\xFF\xFE,a,b\r\n"); }, 1,
-       "「" + path + "」はShift_JISでもUTF-8でもない"},
+       "「" + path + "」は、ヌヴァロ君が読める文字コード（Shift_JISかUTF-8）で書かれていない"},
       {"a folder", [&] { std::filesystem::create_directory(path); }, 0, "「" + path + "」はファイルではなくフォルダ"},
       {"a FIFO", [&] { mkfifo(path.c_str(), 0600); }, 0, "「" + path + "」は普通のファイルではない"},
       {"a symbolic link loop", [&] { std::filesystem::create_symlink("friend.lst", path); }, 0,
-       "「" + path + "」はシンボリックリンクが循環"},
+       "「" + path + "」は別のファイルを指す「リンク」ですが、たどっていくと元に戻ってしまい"},
   };
   for (const Case& c : cases) {
     std::filesystem::remove(path);
@@ -230,7 +230,9 @@ TEST_F(MemberListTest, AListChangedBehindTheProgramIsReloadedNotOverwritten) {
   EXPECT_TRUE(list.Register(-1, Form("桃", "太郎", 0, "30")));
   EXPECT_EQ(folder.Read("friend.lst"), theirs);
   EXPECT_EQ(RowTexts(list), (std::vector<std::string>{"阿 一,男,10", "部 二,女,20", "千 三,男,30", "他 四,女,40"}));
-  EXPECT_EQ(sink.Texts(), std::vector<std::string>{"「friend.lst」はヌヴァロ君の外で書き換えられていたため、ファイルの内容を読み込み直しました。\nいまの変更は保存していません。もう一度操作してください。"});
+  EXPECT_EQ(sink.Texts(), std::vector<std::string>{"「friend.lst」は、ヌヴァロ君が読み込んだ後で、ほかのプログラムによって書き換えられていました。"
+                                                   "そのため、リストをファイルのいまの内容で表示し直しました。\n"
+                                                   "いま行った変更は保存していません。リストを確かめてから、もう一度行ってください。"});
   // Done again, the change is saved on top of theirs, and later saves go through too.
   sink.Clear();
   ASSERT_TRUE(list.Register(-1, Form("桃", "太郎", 0, "30")));

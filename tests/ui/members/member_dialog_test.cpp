@@ -110,11 +110,11 @@ class MemberDialogTest : public QObject {
     QTest::addColumn<QString>("message");
     QTest::newRow("a character the lists cannot hold is named, with what to type instead")
         << QString::fromUtf8("𠮷田") << QString::fromUtf8("太郎")
-        << QString::fromUtf8("「𠮷」は名前リストに保存できない文字です。\nよく使われる字体の文字で入力してください"
+        << QString::fromUtf8("「𠮷」は名前リストに保存できない文字です。\nよく使われる字体で入力し直してください"
                              "（たとえば「𠮷」なら「吉」）。絵文字は使えません。");
     QTest::newRow("an emoji in the given name")
         << QString::fromUtf8("桃") << QString::fromUtf8("さくら😀")
-        << QString::fromUtf8("「😀」は名前リストに保存できない文字です。\nよく使われる字体の文字で入力してください"
+        << QString::fromUtf8("「😀」は名前リストに保存できない文字です。\nよく使われる字体で入力し直してください"
                              "（たとえば「𠮷」なら「吉」）。絵文字は使えません。");
     QTest::newRow("the check refuses: an empty given name")
         << QString::fromUtf8("桃") << QString() << QString::fromUtf8("姓と名を入力してください。");
