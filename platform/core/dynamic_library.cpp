@@ -26,8 +26,9 @@ DynamicLibrary& DynamicLibrary::operator=(DynamicLibrary&& other) noexcept {
 
 bool DynamicLibrary::Load(const std::string& fileName) {
   Free();
-  std::string path = fileName;
-  if (fileName.find('/') == std::string::npos && FileExists(ProgramFile(fileName))) path = ProgramFile(fileName);
+  // A bare file name means the program's own folder, never the loader's search path: a
+  // library of that name elsewhere (an RPATH, the system folders) is not ours.
+  const std::string path = fileName.find('/') == std::string::npos ? ProgramFile(fileName) : fileName;
   handle_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (handle_ == nullptr) {
     const char* error = dlerror();

@@ -17,9 +17,9 @@ class NUVARO_PLATFORM_API DynamicLibrary {
   DynamicLibrary(const DynamicLibrary&) = delete;
   DynamicLibrary& operator=(const DynamicLibrary&) = delete;
 
-  // Loads a library. A bare file name (no '/') is looked for beside the program first,
-  // then by the system's library search. False when it cannot be loaded; LastError()
-  // then tells why.
+  // Loads a library. A bare file name (no '/') means the file of that name beside the
+  // program, never the system's library search. False when it cannot be loaded;
+  // LastError() then tells why.
   bool Load(const std::string& fileName);
   // Takes one more reference to a library this process has already loaded, found by its
   // file name or soname; never loads it (nor a second copy). False when it is not loaded.

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "address_sanitizer.h"
 #include "temp_dir.h"
 
 namespace {
@@ -33,16 +34,7 @@ std::string Line(const std::string& text, int faceKind) {
   return "{\"readingText\":\"" + text + "\",\"extraText\":\"\",\"faceKind\":" + std::to_string(faceKind) + "}\n";
 }
 
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define NUVARO_ADDRESS_SANITIZER 1
-#endif
-#endif
-#if defined(__SANITIZE_ADDRESS__) || defined(NUVARO_ADDRESS_SANITIZER)
-constexpr bool kAddressSanitizer = true;
-#else
-constexpr bool kAddressSanitizer = false;
-#endif
+using nuvaro::testing::kAddressSanitizer;
 
 class UnseiCommandTest : public ::testing::Test {
  protected:
