@@ -3,6 +3,7 @@
 #pragma once
 
 #include <stdlib.h>
+#include <cstdlib>
 #include <unistd.h>
 
 #include <fstream>
@@ -24,6 +25,13 @@ inline const std::string& FuzzFolder() {
     std::string pattern = (access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") + std::string("/nuvaro-fuzz-XXXXXX");
     std::string made = mkdtemp(pattern.data());
     setenv("NUVARO_PROGRAM_DIR", made.c_str(), 1);
+#ifdef NUVARO_FUZZ_ENGINE_DIR
+    // The engine is loaded only from the program folder: link the built one in.
+    for (const char* library : {"libNuvacalc.so", "libNuvaroPlatform.so"}) {
+      const std::string from = std::string(NUVARO_FUZZ_ENGINE_DIR) + "/" + library;
+      if (symlink(from.c_str(), (made + "/" + library).c_str()) != 0) std::abort();
+    }
+#endif
     static QuietSink sink;
     platform::SetMessageSink(&sink);
     return made;
