@@ -2,9 +2,12 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cstdio>
 
+#include "calendar/calendar_window_texts.h"
 #include "platform/core/encoding.h"
+#include "platform/core/file_system.h"
 #include "platform/qt/text_conversion.h"
 #include "ui/calendar/year_month_dialog.h"
 
@@ -39,6 +42,64 @@ std::optional<CommandLineName> ParseCommandLineName(const QString& text) {
   std::optional<std::string> givenNameBytes = platform::QStringToCp932(givenName);
   if (!surnameBytes || !givenNameBytes) return std::nullopt;
   return CommandLineName{*surnameBytes, *givenNameBytes};
+}
+
+bool CalendarCommandOptions::Has(const QString& flag) const {
+  return std::find(switches.begin(), switches.end(), flag) != switches.end();
+}
+
+std::optional<CalendarCommandOptions> ReadCalendarCommandOptions(const QStringList& arguments, const char* mainOption,
+                                                                 std::string_view usage,
+                                                                 const std::vector<QString>& switches) {
+  namespace texts = calendar_texts;
+  CalendarCommandOptions options;
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    const QString& option = arguments[i];
+    if (std::find(switches.begin(), switches.end(), option) != switches.end()) {
+      options.switches.push_back(option);
+      continue;
+    }
+    bool known = option == QLatin1String(mainOption) || option == QLatin1String("--name") ||
+                 option == QLatin1String("--output") || option == QLatin1String("--settings");
+    if (!known) {
+      ComplainOnTerminal(texts::kCliUnknownOption, option);
+      ComplainOnTerminal(usage);
+      return std::nullopt;
+    }
+    if (i + 1 >= arguments.size()) {
+      ComplainOnTerminal(usage);
+      return std::nullopt;
+    }
+    const QString& value = arguments[++i];
+    if (option == QLatin1String(mainOption)) {
+      options.span = ParseMonthSpan(value);
+      if (!options.span) {
+        ComplainOnTerminal(texts::kCliBadMonth, value);
+        return std::nullopt;
+      }
+    } else if (option == QLatin1String("--name")) {
+      options.name = ParseCommandLineName(value);
+      if (!options.name) {
+        ComplainOnTerminal(texts::kCliNameNotCp932, value);
+        return std::nullopt;
+      }
+    } else if (option == QLatin1String("--output")) {
+      options.output = value;
+    } else {
+      options.settings = value;
+    }
+  }
+  return options;
+}
+
+std::optional<calendar::CalendarSettings> ReadCommandSettings(const QString& settingsPath) {
+  if (settingsPath.isEmpty()) return calendar::ReadCalendarSettings(calendar::CalendarIniFile());
+  const std::string path = settingsPath.toStdString();
+  if (!platform::FileExists(path)) {
+    ComplainOnTerminal(calendar_texts::kCliNoSettings, settingsPath);
+    return std::nullopt;
+  }
+  return calendar::ReadCalendarSettingsFrom(path);
 }
 
 }  // namespace nuvaro::ui

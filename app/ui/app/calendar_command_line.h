@@ -3,10 +3,14 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "calendar/calendar_settings.h"
 
 namespace nuvaro::ui {
 
@@ -30,5 +34,25 @@ struct CommandLineName {
   std::string givenName;
 };
 std::optional<CommandLineName> ParseCommandLineName(const QString& text);
+
+// The options both exports read: `mainOption` with its month span, --name, --output,
+// --settings, and the value-less switches listed in `switches`. Each option is read
+// once as it comes; an unknown option, a missing value, a bad month or a name code
+// page 932 cannot hold is told on the terminal (with `usage`) and gives nothing.
+struct CalendarCommandOptions {
+  std::optional<MonthSpan> span;
+  std::optional<CommandLineName> name;
+  QString output;
+  QString settings;
+  std::vector<QString> switches;  // those given, as written
+  bool Has(const QString& flag) const;
+};
+std::optional<CalendarCommandOptions> ReadCalendarCommandOptions(const QStringList& arguments, const char* mainOption,
+                                                                 std::string_view usage,
+                                                                 const std::vector<QString>& switches = {});
+
+// The calendar settings an export draws with: the program's own, or the file --settings
+// names (told on the terminal, and nothing, when that file does not exist).
+std::optional<calendar::CalendarSettings> ReadCommandSettings(const QString& settingsPath);
 
 }  // namespace nuvaro::ui

@@ -31,21 +31,6 @@ constexpr int kExitUsage = kExportExitUsage;
 
 void Complain(std::string_view cp932, const QString& argument = QString()) { ComplainOnTerminal(cp932, argument); }
 
-bool ParseRange(const QString& text, calendar::AlmanacExportRequest& request) {
-  std::optional<MonthSpan> span = ParseMonthSpan(text);
-  if (!span) return false;
-  request.from = {span->year, span->firstMonth, 1};
-  request.to = {span->year, span->lastMonth, calendar::DaysInMonth(span->year, span->lastMonth)};
-  return true;
-}
-
-// The calendar's one full name: surname and given name parted by one space; CP932.
-std::optional<std::string> ParseName(const QString& text) {
-  std::optional<CommandLineName> name = ParseCommandLineName(text);
-  if (!name) return std::nullopt;
-  return name->surname + " " + name->givenName;
-}
-
 calendar::CivilDateTime NowUtc() {
   QDateTime now = QDateTime::currentDateTimeUtc();
   return {now.date().year(), now.date().month(), now.date().day(),
@@ -62,73 +47,34 @@ bool IsExportIcsCommand(int argc, char** argv) {
 }
 
 int RunExportIcsCommand(const QStringList& arguments) {
+  const QString noRokuyou = QStringLiteral("--no-rokuyou"), noReading = QStringLiteral("--no-reading");
+  std::optional<CalendarCommandOptions> options =
+      ReadCalendarCommandOptions(arguments, kExportIcsOption, texts::kIcsUsage, {noRokuyou, noReading});
+  if (!options) return kExitUsage;
   calendar::AlmanacExportRequest request;
-  bool haveRange = false;
-  std::optional<std::string> name;
-  QString output, settingsPath;
-  for (qsizetype i = 1; i < arguments.size(); ++i) {
-    const QString& option = arguments[i];
-    if (option == QLatin1String("--no-rokuyou")) {
-      request.rokuyou = false;
-      continue;
-    }
-    if (option == QLatin1String("--no-reading")) {
-      request.reading = false;
-      continue;
-    }
-    bool known = option == QLatin1String(kExportIcsOption) || option == QLatin1String("--name") ||
-                 option == QLatin1String("--output") || option == QLatin1String("--settings");
-    if (!known) {
-      Complain(texts::kCliUnknownOption, option);
-      Complain(texts::kIcsUsage);
-      return kExitUsage;
-    }
-    if (i + 1 >= arguments.size()) {
-      Complain(texts::kIcsUsage);
-      return kExitUsage;
-    }
-    const QString& value = arguments[++i];
-    if (option == QLatin1String(kExportIcsOption)) {
-      if (!ParseRange(value, request)) {
-        Complain(texts::kCliBadMonth, value);
-        return kExitUsage;
-      }
-      haveRange = true;
-    } else if (option == QLatin1String("--name")) {
-      name = ParseName(value);
-      if (!name) {
-        Complain(texts::kCliNameNotCp932, value);
-        return kExitUsage;
-      }
-    } else if (option == QLatin1String("--output")) {
-      output = value;
-    } else {
-      settingsPath = value;
-    }
-  }
-  if (!haveRange) {
+  request.rokuyou = !options->Has(noRokuyou);
+  request.reading = !options->Has(noReading);
+  if (!options->span) {
     Complain(texts::kIcsUsage);
     return kExitUsage;
   }
-  if (!name && request.reading) {
+  if (!options->name && request.reading) {
     Complain(texts::kCliNoName);
     return kExitUsage;
   }
-  if (output.isEmpty()) {
+  if (options->output.isEmpty()) {
     Complain(texts::kIcsNoOutput);
     return kExitUsage;
   }
-  calendar::CalendarSettings settings;
-  if (settingsPath.isEmpty()) {
-    settings = calendar::ReadCalendarSettings(calendar::CalendarIniFile());
-  } else {
-    if (!platform::FileExists(settingsPath.toStdString())) {
-      Complain(texts::kCliNoSettings, settingsPath);
-      return kExitUsage;
-    }
-    settings = calendar::ReadCalendarSettingsFrom(settingsPath.toStdString());
-  }
-  request.choices = settings.choices;
+  std::optional<calendar::CalendarSettings> settings = ReadCommandSettings(options->settings);
+  if (!settings) return kExitUsage;
+  const MonthSpan& span = *options->span;
+  request.from = {span.year, span.firstMonth, 1};
+  request.to = {span.year, span.lastMonth, calendar::DaysInMonth(span.year, span.lastMonth)};
+  const QString output = options->output;
+  std::optional<std::string> name;
+  if (options->name) name = options->name->surname + " " + options->name->givenName;
+  request.choices = settings->choices;
   request.fullName = name.value_or(" ");
 
   core::EngineBinding engine;

@@ -44,23 +44,6 @@ struct ExportRequest {
   QString settings;
 };
 
-bool ParseMonth(const QString& text, ExportRequest& request) {
-  std::optional<MonthSpan> span = ParseMonthSpan(text);
-  if (!span) return false;
-  request.year = span->year;
-  request.firstMonth = span->firstMonth;
-  request.lastMonth = span->lastMonth;
-  return true;
-}
-
-bool ParseName(const QString& text, ExportRequest& request) {
-  std::optional<CommandLineName> name = ParseCommandLineName(text);
-  if (!name) return false;
-  request.surname = name->surname;
-  request.givenName = name->givenName;
-  return true;
-}
-
 }  // namespace
 
 bool IsPrintCalendarCommand(int argc, char** argv) {
@@ -76,63 +59,26 @@ void PrepareHeadlessPrintCalendar() {
 }
 
 int RunPrintCalendarCommand(const QStringList& arguments) {
-  ExportRequest request;
-  bool haveMonth = false, haveName = false;
-  for (qsizetype i = 1; i < arguments.size(); ++i) {
-    const QString& option = arguments[i];
-    bool known = option == QLatin1String(kPrintCalendarOption) || option == QLatin1String("--name") ||
-                 option == QLatin1String("--output") || option == QLatin1String("--settings");
-    if (!known) {
-      Complain(texts::kCliUnknownOption, option);
-      Complain(texts::kCliUsage);
-      return kExitUsage;
-    }
-    if (i + 1 >= arguments.size()) {
-      Complain(texts::kCliUsage);
-      return kExitUsage;
-    }
-    const QString& value = arguments[++i];
-    if (option == QLatin1String(kPrintCalendarOption)) {
-      if (!ParseMonth(value, request)) {
-        Complain(texts::kCliBadMonth, value);
-        return kExitUsage;
-      }
-      haveMonth = true;
-    } else if (option == QLatin1String("--name")) {
-      if (!ParseName(value, request)) {
-        Complain(texts::kCliNameNotCp932, value);
-        return kExitUsage;
-      }
-      haveName = true;
-    } else if (option == QLatin1String("--output")) {
-      request.output = value;
-    } else {
-      request.settings = value;
-    }
-  }
-  if (!haveMonth) {
+  std::optional<CalendarCommandOptions> options =
+      ReadCalendarCommandOptions(arguments, kPrintCalendarOption, texts::kCliUsage);
+  if (!options) return kExitUsage;
+  if (!options->span) {
     Complain(texts::kCliUsage);
     return kExitUsage;
   }
-  if (!haveName) {
+  if (!options->name) {
     Complain(texts::kCliNoName);
     return kExitUsage;
   }
-  if (request.output.isEmpty()) {
+  if (options->output.isEmpty()) {
     Complain(texts::kCliNoOutput);
     return kExitUsage;
   }
-  calendar::CalendarSettings settings;
-  if (request.settings.isEmpty()) {
-    settings = calendar::ReadCalendarSettings(calendar::CalendarIniFile());
-  } else {
-    std::string path = request.settings.toStdString();
-    if (!platform::FileExists(path)) {
-      Complain(texts::kCliNoSettings, request.settings);
-      return kExitUsage;
-    }
-    settings = calendar::ReadCalendarSettingsFrom(path);
-  }
+  std::optional<calendar::CalendarSettings> read = ReadCommandSettings(options->settings);
+  if (!read) return kExitUsage;
+  calendar::CalendarSettings settings = *read;
+  ExportRequest request{options->span->year, options->span->firstMonth, options->span->lastMonth,
+                        options->name->surname, options->name->givenName, options->output, options->settings};
   // Fail early and clearly on a path that cannot be written, without touching it.
   PdfOutputFile output(request.output);
   if (!output.TargetLooksWritable()) {
