@@ -1,6 +1,7 @@
 #include "naming/given_name_catalog.h"
 
 #include <algorithm>
+#include <atomic>
 #include <numeric>
 #include <optional>
 #include <unordered_map>
@@ -12,6 +13,8 @@
 
 namespace nuvaro::naming {
 namespace {
+
+std::atomic<bool> builtinLoaded{false};
 
 // The three fields of a data line (CP932), or nothing for a malformed line.
 struct DataLine {
@@ -117,8 +120,11 @@ const GivenNameCatalog& GivenNameCatalog::Builtin(const core::EngineBinding& eng
   static const GivenNameCatalog empty;
   if (!engine.IsLoaded()) return empty;
   static const GivenNameCatalog catalog = FromLines(std::string_view(kGivenNameData, kGivenNameDataBytes), engine);
+  builtinLoaded.store(true);
   return catalog;
 }
+
+bool GivenNameCatalog::BuiltinLoaded() { return builtinLoaded.load(); }
 
 std::string_view GivenNameCatalog::Writing(std::size_t index) const {
   return std::string_view(pool_).substr(names_[index].writing, names_[index].writingBytes);

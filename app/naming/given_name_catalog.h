@@ -32,6 +32,9 @@ class GivenNameCatalog {
 
   // The catalog of the program's dictionary data, built on the first call.
   static const GivenNameCatalog& Builtin(const core::EngineBinding& engine);
+  // True once Builtin has built it: the data is read when the finder or a command first
+  // needs it, never at the program's start.
+  static bool BuiltinLoaded();
 
   std::size_t Size() const { return names_.size(); }
   std::string_view Writing(std::size_t index) const;  // CP932

@@ -6,6 +6,7 @@
 #include <QTranslator>
 
 #include "page_browser_window.h"
+#include "platform/qt/qt_message_sink.h"
 #include "platform/qt/single_instance.h"
 
 namespace nuvaro::companions {
@@ -20,11 +21,15 @@ int RunCompanion(int argc, char** argv, const CompanionDescription& description)
   platform::SingleInstance instance(description.key);
   if (instance.AnotherCopyRuns()) return 0;
 
+  platform::QtMessageSink messages;
+  platform::SetMessageSink(&messages);
   PageBrowserWindow window(description.title, description.resourceFolder);
   QObject::connect(&instance, &platform::SingleInstance::raiseRequested, &window, &PageBrowserWindow::BringToFront);
   instance.Listen();
   window.show();
-  return QApplication::exec();
+  const int status = QApplication::exec();
+  platform::SetMessageSink(nullptr);
+  return status;
 }
 
 }  // namespace nuvaro::companions

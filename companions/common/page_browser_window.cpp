@@ -1,17 +1,21 @@
 #include "page_browser_window.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include "program_request.h"
 
 namespace nuvaro::companions {
 namespace {
@@ -143,6 +147,13 @@ void PageBrowserWindow::ApplySearch(const QString& query) {
 void PageBrowserWindow::OnAnchorClicked(const QUrl& url) {
   if (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https")) {
     QDesktopServices::openUrl(url);
+    return;
+  }
+  if (url.scheme() == QLatin1String(kProgramRequestScheme)) {
+    // Only a plain word of our pages' own, never anything the program would read as a value.
+    static const QRegularExpression request(QStringLiteral("^[a-z]+(-[a-z]+)*$"));
+    if (request.match(url.path()).hasMatch())
+      RequestFromProgram(QCoreApplication::applicationDirPath(), url.path(), windowTitle());
     return;
   }
   const QString file = url.path().section(QLatin1Char('/'), -1);

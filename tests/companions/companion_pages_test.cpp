@@ -92,6 +92,13 @@ class CompanionPagesTest : public QObject {
       QVERIFY2(!html.isEmpty(), qPrintable(page.file + QStringLiteral(" is missing or empty")));
       for (const QString& link : Attribute(html, QStringLiteral("href"))) {
         if (link.startsWith(QLatin1String("http://")) || link.startsWith(QLatin1String("https://"))) continue;
+        if (link.startsWith(QLatin1String("nuvaro:"))) {
+          // A request to the program must be one of the options its manual page lists.
+          const QString manual = ReadText(QStringLiteral(NUVARO_PROGRAM_MANUAL)).remove(QLatin1Char('\\'));
+          QVERIFY2(manual.contains(QStringLiteral(".B --") + link.mid(7) + QLatin1Char('\n')),
+                   qPrintable(page.file + QStringLiteral(" asks the program for ") + link));
+          continue;
+        }
         const QString target = link.section(QLatin1Char('#'), 0, 0);
         const QString anchor = link.section(QLatin1Char('#'), 1);
         const bool isPage = listed.contains(target) || (target.isEmpty() && !anchor.isEmpty());

@@ -37,6 +37,8 @@ constexpr char kIcsExportNote[] =
 constexpr char kClosingUsage[] =
     "\n"
     "そのほかのオプション:\n"
+    "  --name-finder  名前さがしを開きます。同じ名前リストでヌヴァロ君がもう開いていれば、\n"
+    "                 その画面で開きます（ヘルプの「名前さがしを開く」もこれを使います）。\n"
     "  --help, -h     この説明を表示して終わります。\n"
     "  --version, -v  バージョンを表示して終わります。\n"
     "\n"

@@ -27,17 +27,25 @@ QString ProgramInstanceKey() {
          QString::fromLatin1(QCryptographicHash::hash(folder, QCryptographicHash::Sha1).toHex().left(16));
 }
 
+QString CommandLineWish(const QStringList& arguments) {
+  return arguments.contains(QLatin1String(kNameFinderOption)) ? QString::fromLatin1(kNameFinderWish) : QString();
+}
+
 int RunProgram() {
+  const QString wish = CommandLineWish(QApplication::arguments());
   platform::SingleInstance instance(ProgramInstanceKey());
-  // The running copy has been asked to come forward; this one has nothing to do.
-  if (instance.AnotherCopyRuns()) return 0;
-  if (!instance.Listen() && instance.AnotherCopyRuns()) return 0;
+  // The running copy has been handed the wish; this one has nothing to do.
+  if (instance.AnotherCopyRuns(wish)) return 0;
+  if (!instance.Listen() && instance.AnotherCopyRuns(wish)) return 0;
   CSDIWinApp program;
   int status = kStartupFailedStatus;
   if (program.InitInstance()) {
     QObject::connect(&instance, &platform::SingleInstance::raiseRequested, [&program] {
       BringToFront(program.MainFrame());
     });
+    QObject::connect(&instance, &platform::SingleInstance::wishReceived,
+                     [&program](const QString& later) { program.FulfilWish(later); });
+    if (!wish.isEmpty()) program.FulfilWish(wish);
     status = QApplication::exec();
   }
   program.ExitInstance();

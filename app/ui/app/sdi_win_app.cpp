@@ -72,6 +72,11 @@ bool CSDIWinApp::InitInstance() {
   return core_.InitInstance(steps);
 }
 
+void CSDIWinApp::FulfilWish(const QString& wish) {
+  if (wish != QLatin1String(kNameFinderWish) || !frame_) return;
+  if (auto* bar = qobject_cast<CEntryToolbar*>(frame_->EntryBar())) emit bar->finderRequested();
+}
+
 void CSDIWinApp::ExitInstance() {
   // The window goes first: its views hold references into the model.
   frame_.reset();

@@ -15,6 +15,9 @@ namespace nuvaro::ui {
 
 class CMainFrame;
 
+// The wish that opens the name finder.
+inline constexpr char kNameFinderWish[] = "name-finder";
+
 class CSDIWinApp {
  public:
   CSDIWinApp();
@@ -28,6 +31,10 @@ class CSDIWinApp {
   // Shut-down after the message loop or a failed start: the main frame goes, then the
   // engine is released and the plug-ins are cleaned up and unloaded. Runs once.
   void ExitInstance();
+
+  // A wish handed over by the command line or a later start: kNameFinderWish opens (or
+  // raises) the name finder; any other wish does nothing.
+  void FulfilWish(const QString& wish);
 
   core::ApplicationCore& Core() { return core_; }
   CMainFrame* MainFrame() const { return frame_.get(); }

@@ -1,14 +1,16 @@
 // What a user types into the name finder, as any bytes: the first byte chooses the way in.
 //   0: a reading (UTF-8, as typed) and the must / must-not characters (CP932) with the
 //      other filters: the reading comes out as CP932 kana only, and the search answers
-//      exactly the names that match, in catalog order.
-//   1: the arguments of "nuvaro-cli names" (one per line): every answer line is one JSON
-//      value in valid UTF-8, never more lines than the limit.
+//      exactly the names that match, in catalog order (over a sample of the dictionary).
+//   1: the arguments of "nuvaro-cli names" (one per line after a byte that picks a
+//      reading start when the arguments give none): every answer line is one JSON value
+//      in valid UTF-8, never more lines than the limit.
 //   2: the favourites file: whatever it holds, a name added is kept by the file, and
 //      removing it again gives back the list as it was read.
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -22,6 +24,7 @@
 #include "core/engine_binding.h"
 #include "json_checker.h"
 #include "naming/given_name_catalog.h"
+#include "naming/given_name_data.h"
 #include "naming/name_favourites.h"
 #include "naming/name_query.h"
 #include "platform/core/encoding.h"
@@ -57,6 +60,29 @@ const nuvaro::core::EngineBinding& Engine() {
   return engine;
 }
 
+// Every 40th name of the program's dictionary: the same kinds of names and readings in a
+// catalog small enough to check each search against every name, many times a second.
+const nuvaro::naming::GivenNameCatalog& SampleCatalog() {
+  static const nuvaro::naming::GivenNameCatalog sample = [] {
+    constexpr std::size_t kEvery = 40;
+    const std::string_view data(nuvaro::naming::kGivenNameData, nuvaro::naming::kGivenNameDataBytes);
+    std::string lines;
+    std::size_t number = 0;
+    for (std::size_t start = 0; start < data.size(); ++number) {
+      std::size_t end = data.find('\n', start);
+      if (end == std::string_view::npos) end = data.size();
+      if (number % kEvery == 0) (lines += data.substr(start, end - start)) += '\n';
+      start = end + 1;
+    }
+    return nuvaro::naming::GivenNameCatalog::FromLines(lines, Engine());
+  }();
+  return sample;
+}
+
+// The command ranks every name its filters leave; unless the arguments narrow the
+// reading themselves, one of these starts keeps a run to a few hundred names.
+constexpr const char* kReadingStarts[] = {"はる", "ゆう", "あき", "さ", "みず", "の", "りょう", "え"};
+
 void Filters(std::string_view bytes) {
   using namespace nuvaro::naming;
   if (bytes.size() < 4) return;
@@ -81,7 +107,7 @@ void Filters(std::string_view bytes) {
   }
   query.mustContain = fields[1];
   query.mustNotContain = fields[2];
-  const GivenNameCatalog& catalog = GivenNameCatalog::Builtin(Engine());
+  const GivenNameCatalog& catalog = SampleCatalog();
   const std::vector<std::uint32_t> found = SearchNames(catalog, query);
   std::size_t next = 0;
   for (std::size_t index = 0; index < catalog.Size(); ++index) {
@@ -93,8 +119,16 @@ void Filters(std::string_view bytes) {
 }
 
 void CliArguments(std::string_view bytes) {
+  if (bytes.empty()) return;
   std::vector<std::string> args = {"names"};
-  for (std::string& field : Fields(bytes)) args.push_back(std::move(field));
+  for (std::string& field : Fields(bytes.substr(1))) args.push_back(std::move(field));
+  const bool narrowed = std::any_of(args.begin(), args.end(), [](const std::string& arg) {
+    return arg == "--reading" || arg == "--reading-is";
+  });
+  if (!narrowed) {
+    args.push_back("--reading");
+    args.push_back(kReadingStarts[static_cast<unsigned char>(bytes[0]) % std::size(kReadingStarts)]);
+  }
   // A plug-in is one of the built ones: a random path would load any library at all.
   for (std::size_t i = 1; i + 1 < args.size(); ++i) {
     if (args[i] == "--plugin") args[i + 1] = "MatchCouple";

@@ -20,6 +20,8 @@
 #include "ui/app/qt_translation.h"
 #include "ui/fonts/font_substitutions.h"
 #include "ui/frame/main_frame.h"
+#include "naming/given_name_catalog.h"
+#include "ui/naming/name_finder_window.h"
 
 using namespace nuvaro;
 using namespace nuvaro::ui;
@@ -60,6 +62,20 @@ class SdiWinAppTest : public QObject {
     QCOMPARE(program.Core().Stage(), core::StartupStage::Running);
     QCOMPARE(program.Core().Plugins().Count(), 4);
     QVERIFY(sink.messages.empty());
+
+    // What a later start hands over: only the name finder's wish opens a window, once.
+    QCOMPARE(CommandLineWish({"Nuvaro", "--name-finder"}), QString(kNameFinderWish));
+    QVERIFY(CommandLineWish({"Nuvaro", "--name-finderx"}).isEmpty());
+    auto finders = [frame] { return frame->findChildren<CNameFinderWindow*>().size(); };
+    program.FulfilWish(QStringLiteral("calendar"));
+    QCOMPARE(finders(), 0);
+    QVERIFY2(!naming::GivenNameCatalog::BuiltinLoaded(), "the name data is read at start-up");
+    for (int i = 0; i < 2; ++i) {
+      program.FulfilWish(QString(kNameFinderWish));
+      QCOMPARE(finders(), 1);
+      QVERIFY(frame->findChild<CNameFinderWindow*>()->isVisible());
+    }
+    QVERIFY(naming::GivenNameCatalog::BuiltinLoaded());
 
     program.ExitInstance();
     QVERIFY(program.MainFrame() == nullptr);
