@@ -236,6 +236,35 @@ std::vector<std::string> BreakJapaneseLines(std::string_view textCp932, int maxW
   return lines;
 }
 
+std::vector<std::string> KeepLinesWithEllipsis(std::vector<std::string> lines, std::size_t maxLines, int maxWidth,
+                                               const CharacterWidth& width) {
+  maxLines = std::max<std::size_t>(maxLines, 1);
+  if (lines.size() <= maxLines) return lines;
+  lines.resize(maxLines);
+  std::string& last = lines.back();
+  const std::string_view ellipsis = line_break_texts::kEllipsis;
+  auto lineWidth = [&width](std::string_view text) {
+    int total = 0;
+    for (std::size_t at = 0; at < text.size();) {
+      const std::size_t length = CharacterLength(text, at);
+      total += width(text.substr(at, length));
+      at += length;
+    }
+    return total;
+  };
+  // Characters come off the end (whole ones: a two-byte character is never split).
+  while (!last.empty() && lineWidth(last) + width(ellipsis) > maxWidth) {
+    std::size_t at = 0, previous = 0;
+    while (at < last.size()) {
+      previous = at;
+      at += CharacterLength(last, at);
+    }
+    last.resize(previous);
+  }
+  last += ellipsis;
+  return lines;
+}
+
 std::vector<std::string> BreakJapaneseLinesByBytes(std::string_view textCp932, int bytesPerLine) {
   return BreakJapaneseLines(textCp932, bytesPerLine,
                             [](std::string_view character) { return static_cast<int>(character.size()); });

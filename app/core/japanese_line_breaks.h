@@ -22,6 +22,12 @@ using CharacterWidth = std::function<int(std::string_view character)>;
 // line stands alone. A line feed in the text ends a line (and is dropped).
 std::vector<std::string> BreakJapaneseLines(std::string_view textCp932, int maxWidth, const CharacterWidth& width);
 
+// The first maxLines (at least one) of the lines. When lines are left out the last kept
+// line ends in "…", characters taken off its end until it fits maxWidth, so a cut text
+// never looks whole.
+std::vector<std::string> KeepLinesWithEllipsis(std::vector<std::string> lines, std::size_t maxLines, int maxWidth,
+                                               const CharacterWidth& width);
+
 // Lines of at most bytesPerLine bytes (a two-byte character counts two).
 std::vector<std::string> BreakJapaneseLinesByBytes(std::string_view textCp932, int bytesPerLine);
 

@@ -63,6 +63,32 @@ TEST(JapaneseLineBreaks, WorkedCases) {
             (std::vector<std::string>{"今日は良い日。", "明日も良い日"}));
 }
 
+// A day reading longer than its cell: the last line shown says the text goes on.
+TEST(JapaneseLineBreaks, LeftOutLinesEndInAnEllipsis) {
+  const auto pixels = [](std::string_view c) { return c.size() == 2 ? 12 : 6; };
+  struct Case {
+    std::vector<const char*> lines;
+    std::size_t maxLines;
+    std::vector<std::string> kept;
+  };
+  const Case cases[] = {
+      {{"今日は良い日。", "明日も"}, 2, {"今日は良い日。", "明日も"}},
+      // Room to spare on the last line: the ellipsis is added.
+      {{"布石を", "打つことが", "できます。"}, 2, {"布石を", "打つことが…"}},
+      // A full last line gives up characters (whole ones) for it.
+      {{"布石を打つことがで", "きます。"}, 1, {"布石を打つことが…"}},
+      // No room at all is still one line.
+      {{"一日", "二日"}, 0, {"一日…"}},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> lines;
+    for (const char* line : c.lines) lines.push_back(Sjis(line));
+    const std::vector<std::string> kept = KeepLinesWithEllipsis(lines, c.maxLines, 108, pixels);
+    EXPECT_EQ(Utf8Lines(kept), c.kept) << c.lines.front();
+    for (const std::string& line : kept) EXPECT_LE(line.size() / 2 * 12, 108u) << Utf8(line);
+  }
+}
+
 // Every balloon text the plug-ins hand out.
 std::vector<std::string> AllBalloonTexts() {
   namespace p = plugins;

@@ -1,10 +1,13 @@
 #include "ui/calendar/month_grid.h"
 
+#include <QHelpEvent>
 #include <QImage>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include "platform/core/local_clock.h"
+#include "platform/qt/text_conversion.h"
 
 namespace nuvaro::ui {
 
@@ -52,6 +55,36 @@ void CMonthGrid::paintEvent(QPaintEvent*) {
   QImage image = RenderImage(devicePixelRatioF());
   QPainter painter(this);
   painter.drawImage(0, 0, image);
+}
+
+QString CMonthGrid::DayToolTip(const QPoint& at) const {
+  const MonthGridDrawing& drawing = lastDrawing_;
+  for (int day = 1; day <= drawing.layout.days; ++day) {
+    const calendar::GridRect& cell = drawing.layout.DayCell(day).rect;
+    if (at.x() < cell.left || at.x() >= cell.right || at.y() < cell.top || at.y() >= cell.bottom) continue;
+    if (drawing.data.readings.size() < static_cast<std::size_t>(day)) return {};
+    // What the cell shows, as the settings decide it, only whole.
+    const int column = (drawing.layout.firstWeekday + day - 1) % calendar::kGridColumns;
+    const calendar::DayCellContent content = calendar::DecideDayCell(drawing.data, settings_, day, column);
+    QStringList parts;
+    for (const std::string* text : {&content.reading, &content.almanac})
+      if (!text->empty()) parts << platform::QStringFromCp932(*text);
+    return parts.join(QLatin1Char('\n'));
+  }
+  return {};
+}
+
+bool CMonthGrid::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+  auto* help = static_cast<QHelpEvent*>(event);
+  const QString tip = DayToolTip(help->pos());
+  if (tip.isEmpty()) {
+    QToolTip::hideText();
+    event->ignore();
+  } else {
+    QToolTip::showText(help->globalPos(), tip, this);
+  }
+  return true;
 }
 
 }  // namespace nuvaro::ui

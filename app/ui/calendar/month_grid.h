@@ -43,8 +43,13 @@ class CMonthGrid : public QWidget {
   // Renders the grid as it appears on the screen into an image of its size.
   QImage RenderImage(qreal devicePixelRatio = 1.0);
 
+  // The tool tip of the day under the point, from the last paint: the day's whole
+  // reading (a cell may show only its beginning) and its almanac items; empty elsewhere.
+  QString DayToolTip(const QPoint& at) const;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   std::uint16_t year_ = 0;

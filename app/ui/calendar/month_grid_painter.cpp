@@ -106,15 +106,16 @@ void DrawReading(QPainter& painter, GridFonts& fonts, const GridRect& rect, cons
   painter.setFont(font.font);
   painter.setPen(Colour(colour));
   // Broken by the same Japanese line-breaking rules as the board's balloons.
-  const std::vector<std::string> lines =
-      core::BreakJapaneseLines(cp932, rect.Width(), [&metrics](std::string_view c) {
-        return metrics.horizontalAdvance(platform::QStringFromCp932(c));
-      });
-  // Whole lines only: a line the cell cannot hold is left out rather than cut in half
-  // (the first line is drawn in any case).
+  const core::CharacterWidth width = [&metrics](std::string_view c) {
+    return metrics.horizontalAdvance(platform::QStringFromCp932(c));
+  };
+  // Whole lines only: the lines the cell cannot hold are left out rather than cut in
+  // half, and the last one shown then ends in "…" (the first line is drawn in any case).
+  const int room = std::max(1, (linesBottom - rect.top) / std::max(1, metrics.height()));
+  const std::vector<std::string> lines = core::KeepLinesWithEllipsis(
+      core::BreakJapaneseLines(cp932, rect.Width(), width), static_cast<std::size_t>(room), rect.Width(), width);
   int y = rect.top;
   for (const std::string& line : lines) {
-    if (y > rect.top && y + metrics.height() > linesBottom) break;
     painter.drawText(QRect(rect.left, y, rect.Width(), metrics.height()),
                      static_cast<int>(Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine),
                      platform::QStringFromCp932(line));

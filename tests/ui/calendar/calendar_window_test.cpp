@@ -25,6 +25,7 @@
 #include "core/engine_binding.h"
 #include "core/face.h"
 #include "platform/core/local_clock.h"
+#include "platform/qt/text_conversion.h"
 #include "file_faults.h"
 #include "program_folder.h"
 #include "recording_message_sink.h"
@@ -135,6 +136,15 @@ class CalendarWindowTest : public QObject {
     QCOMPARE(drawing.data.engineRequests, 28);
     QCOMPARE(drawing.todayDay, 10);
     QVERIFY(!drawing.data.readings[0].readingText.empty());
+    // Hovering a day tells its whole reading (the cell may hold only its beginning) and
+    // its almanac items; the weekday header tells nothing.
+    auto tipAt = [&](int day) {
+      const calendar::GridRect& cell = drawing.layout.DayCell(day).rect;
+      return window->Grid()->DayToolTip(QPoint(cell.left + 2, cell.bottom - 2));
+    };
+    QCOMPARE(tipAt(1), platform::QStringFromCp932(drawing.data.readings[0].readingText));
+    QVERIFY(tipAt(4).endsWith(QString::fromUtf8("立春")));
+    QVERIFY(window->Grid()->DayToolTip(QPoint(drawing.layout.DayCell(1).rect.left + 2, 5)).isEmpty());
 
     // The user still unnamed: empty names in the title and no engine requests at all.
     faces_.CreateSelf();
