@@ -31,9 +31,9 @@ double Wrap360(double degrees) {
 
 // The library hands back the nutation of the date it last computed for whenever it is
 // asked for one within a tenth of a day of it, so a position would depend on what was
-// asked before (up to 0.015", half a second of a solar term). Every call of the library
-// goes through this file, so the date it holds is known here; when it is near but not
-// this one, a date a day off makes it compute afresh.
+// asked before (up to 0.015", a third of a second of a solar term). Every call of the
+// library goes through this file, so the date it holds is known here; when it is near
+// but not this one, a date a day off makes it compute afresh.
 constexpr double kLibraryNutationReuse = 0.1;  // days
 double libraryNutationDate = 0;
 
