@@ -152,6 +152,9 @@ std::vector<AlmanacDay> ComputeYear(int year) {
 }  // namespace
 
 double SolarTermInstant(int n) {
+  // The odd terms (中気) are the old calendar's principal terms; its term 0 (春分 2000)
+  // is term 3 here.
+  if (n % 2 != 0) return PrincipalTermInstant((n - 3) / 2);
   auto& memo = TermMemo();
   if (auto found = memo.find(n); found != memo.end()) return found->second;
   double x = SunLongitudeInstant(315.0 + 15.0 * n, kFirstSpringStart + kTropicalYear / kSolarTermCount * n);
@@ -200,6 +203,7 @@ std::string AlmanacLabel(const AlmanacDay& day) {
 void ForgetAlmanac() {
   YearMemo().clear();
   TermMemo().clear();
+  ForgetAstronomicalEvents();
 }
 
 int DaySexagenary(int localDay) {

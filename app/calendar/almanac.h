@@ -19,7 +19,8 @@ inline constexpr int kAlmanacFirstYear = 1900;
 inline constexpr int kAlmanacLastYear = 2199;
 
 // Solar term n (any integer) is the moment the sun's apparent longitude reaches
-// 315° + 15°·n: n = 0 is 立春 of 2000, every 24 terms a year. Kept once computed.
+// 315° + 15°·n: n = 0 is 立春 of 2000, every 24 terms a year. Kept once computed; the
+// odd terms are the principal terms of the exact old calendar (PrincipalTermInstant).
 double SolarTermInstant(int n);
 // The kind of term n: 0 (立春) to 23 (大寒).
 int SolarTermKind(int n);
@@ -73,7 +74,8 @@ const std::vector<AlmanacDay>& AlmanacYear(int year);
 const AlmanacDay& AlmanacOf(int year, int month, int day);
 // The names of a day's items, solar term first, joined by one space (CP932).
 std::string AlmanacLabel(const AlmanacDay& day);
-// Forgets every kept year and term (for benchmarks that time a first computation).
+// Forgets every kept year and term, and the events of the old calendar the terms share
+// (for benchmarks that time a first computation).
 void ForgetAlmanac();
 
 // The rules themselves, on local day numbers (whole numbers, see day_number.h).

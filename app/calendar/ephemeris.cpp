@@ -29,9 +29,21 @@ double Wrap360(double degrees) {
   return r < 0 ? r + 360 : r;
 }
 
+// The library hands back the nutation of the date it last computed for whenever it is
+// asked for one within a tenth of a day of it, so a position would depend on what was
+// asked before (up to 0.015", a third of a second of a solar term). Every call of the
+// library goes through this file, so the date it holds is known here; when it is near
+// but not this one, a date a day off makes it compute afresh.
+constexpr double kLibraryNutationReuse = 0.1;  // days
+double libraryNutationDate = 0;
+
 double NutationInLongitude(double jde) {
   ln_nutation nutation{};
+  if (jde != libraryNutationDate && std::fabs(jde - libraryNutationDate) <= kLibraryNutationReuse) {
+    ln_get_nutation(jde + 1, &nutation);
+  }
   ln_get_nutation(jde, &nutation);
+  libraryNutationDate = jde;
   return nutation.longitude;
 }
 

@@ -15,6 +15,7 @@
 #include "calendar/almanac_search.h"
 #include "calendar/astronomical_events.h"
 #include "calendar/day_number.h"
+#include "calendar/ephemeris.h"
 #include "calendar/month_drawing_data.h"
 #include "calendar/sexagenary.h"
 #include "platform/core/encoding.h"
@@ -103,6 +104,41 @@ TEST(AlmanacTest, PrincipalTermsAreTheExactOldCalendarsOwn) {
   // Term 0 of the old calendar (春分 2000, 0°) is solar term 3.
   for (int term = 0; term < 1200; ++term) {
     EXPECT_LT(std::fabs(SolarTermInstant(3 + 2 * term) - PrincipalTermInstant(term)) * 86400, 1.0) << term;
+  }
+}
+
+// The search asks the ephemeris once per term and trusts the short series' slope for
+// the rest; over every year the almanac is given for, the sun of the ephemeris must
+// stand at the term's longitude to within half a second of its motion.
+TEST(AlmanacTest, EveryTermSitsOnTheEphemerisSun) {
+  constexpr double kSlowestDegreesPerSecond = 0.95 / 86400;  // near aphelion
+  double worst = 0;
+  for (int n = kSolarTermCount * (kAlmanacFirstYear - 2000) - 2; n < kSolarTermCount * (kAlmanacLastYear - 1999); ++n) {
+    double longitude = ApparentSunLongitude(LocalToEphemerisDay(SolarTermInstant(n)));
+    double off = std::remainder(longitude - (315.0 + 15.0 * n), 360.0) / kSlowestDegreesPerSecond;
+    ASSERT_LT(std::fabs(off), 0.5) << "term " << n;
+    worst = std::fmax(worst, std::fabs(off));
+  }
+  RecordProperty("worst_seconds_x1000", static_cast<int>(std::ceil(worst * 1000)));
+}
+
+// The terms of 2000–2099 within a minute of midnight, which the reference comparison
+// leaves out: the day is the one the instant falls on and the minute is truncated, so
+// 23:59:52 stays on its day.
+TEST(AlmanacTest, TermsNearMidnightKeepTheirDayAndMinute) {
+  struct Case {
+    int year, month, day;
+    SolarTermOfDay term;
+  };
+  const Case cases[] = {
+      {2030, 2, 18, {1, 23, 59}},   // 雨水 at 23:59:52
+      {2053, 1, 19, {23, 23, 59}},  // 大寒 at 23:59:00
+      {2095, 12, 22, {21, 0, 0}},   // 冬至 at 00:00:34
+  };
+  for (const Case& c : cases) {
+    const AlmanacDay& day = AlmanacOf(c.year, c.month, c.day);
+    ASSERT_TRUE(day.solarTerm.has_value()) << c.year << "-" << c.month << "-" << c.day;
+    EXPECT_EQ(*day.solarTerm, c.term) << c.year << "-" << c.month << "-" << c.day;
   }
 }
 

@@ -39,6 +39,21 @@ TEST(EphemerisTest, ApparentLongitudesMatchWorkedExamples) {
   EXPECT_NEAR(ApparentMoonLongitude(2448724.5), 133.167265, 10 * kArcsecond);
 }
 
+// A position is the same whatever was asked just before (the library reuses a nutation
+// computed within a tenth of a day).
+TEST(EphemerisTest, PositionsDoNotDependOnWhatWasAskedBefore) {
+  const double jde = 2422225.6;
+  const double sun = ApparentSunLongitude(jde), moon = ApparentMoonLongitude(jde);
+  for (double before : {-0.09, -0.05, 0.01, 0.05, 0.09, 0.1}) {
+    ApparentSunLongitude(jde + 10);
+    ApparentElongation(jde + before);
+    EXPECT_NEAR(ApparentSunLongitude(jde), sun, 1e-6 * kArcsecond) << before;
+    ApparentSunLongitude(jde + 10);
+    ApparentSunLongitude(jde + before);
+    EXPECT_NEAR(ApparentMoonLongitude(jde), moon, 1e-6 * kArcsecond) << before;
+  }
+}
+
 // The reference instants (JST, to about a minute).
 TEST(AstronomicalEventsTest, ReferenceInstants) {
   struct Case {
