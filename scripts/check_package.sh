@@ -38,7 +38,8 @@ not_compared=(
                                # the desktop libraries) and never taken back: other software keys on it
   ./etc/mtab                   # link to the kernel's mount table, made by systemd's set-up
   ./var/lib/systemd            # systemd's state (coredump, pstore, timers, …), kept after its purge
-  ./var/lib/private            # systemd's folder for the state of services with dynamic users
+  ./var/lib/private            # systemd's folders for the state and the caches of services
+  ./var/cache/private          # with dynamic users, made by its set-up and kept after its purge
 )
 system_files() {
   local prune=() path
