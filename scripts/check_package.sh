@@ -58,10 +58,12 @@ mount -t proc proc "$root/proc"
 mount --bind /dev "$root/dev"
 in_root useradd --create-home tester
 in_root apt-get update -qq
-# The machine as a Japanese user has it: man and the ja_JP.UTF-8 locale are there before
-# the package comes.
-step "apt-get install man-db locales; locale-gen ja_JP.UTF-8"
+# The machine as a Japanese user has it: man with its index built (as man-db's daily job
+# builds it; otherwise the first index, made when the package comes, would add man-db's
+# cache folders for every language) and the ja_JP.UTF-8 locale, before the package comes.
+step "apt-get install man-db locales; mandb; locale-gen ja_JP.UTF-8"
 in_root apt-get install -y -qq man-db locales >/dev/null
+in_root mandb -q
 sed -i 's/^# *ja_JP.UTF-8 UTF-8/ja_JP.UTF-8 UTF-8/' "$root/etc/locale.gen"
 in_root locale-gen >/dev/null
 before=$(system_files)
