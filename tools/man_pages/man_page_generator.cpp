@@ -13,10 +13,13 @@
 // "@VERSION@" anywhere becomes VERSION. groff finds no place to break a line in a run of
 // Japanese text, so the Japanese page marks one (\:) between two Japanese characters,
 // except before closing punctuation and small kana and after opening brackets, and its
-// lines are left-aligned (no spaces to stretch).
+// lines are left-aligned (no spaces to stretch). The English page shows a Japanese
+// character that the terminal cannot show as "?".
+#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <map>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -88,6 +91,25 @@ std::string WithJapaneseBreakPoints(const std::string& line) {
     if (IsJapanese(c) && IsJapanese(next) && !NoBreakAfter(c) && !NoBreakBefore(next)) out += "\\:";
   }
   return out;
+}
+
+// The English page as an ASCII terminal shows it: groff has no glyph there for the
+// Japanese characters of its examples (names, 男 and 女) and would drop each with a
+// warning, so each stands as "?", the usual mark of a character the terminal cannot show.
+std::string AsciiFallbacks(const std::string& page) {
+  std::set<char32_t> japanese;
+  std::size_t length = 0;
+  for (std::size_t at = 0; at < page.size(); at += length) {
+    const char32_t c = CodePointAt(page, at, length);
+    if (IsJapanese(c)) japanese.insert(c);
+  }
+  std::string requests;
+  for (char32_t c : japanese) {
+    char name[16];
+    std::snprintf(name, sizeof name, "\\[u%04X]", static_cast<unsigned>(c));
+    requests += std::string(".fchar ") + name + " ?\n";
+  }
+  return requests;
 }
 
 bool IsTextLine(const std::string& line) { return !line.empty() && line[0] != '.' && line[0] != '\''; }
@@ -212,7 +234,11 @@ int main(int argc, char** argv) {
     if (language == "ja" && StartsWith(line, ".TH")) page << ".ad l\n";
   }
   std::string text = page.str();
-  if (language == "ja") text = JoinJapaneseLines(text);
+  if (language == "ja") {
+    text = JoinJapaneseLines(text);
+  } else if (const std::size_t header = text.find("\n.TH "); header != std::string::npos) {
+    text.insert(text.find('\n', header + 1) + 1, AsciiFallbacks(text));
+  }
   std::ofstream out(argv[4], std::ios::binary);
   out << text;
   out.close();
