@@ -23,6 +23,7 @@ struct ListReplacement {
   bool replaced = false;      // every list holds its new content
   bool listsChanged = false;  // some list may hold new content (a failure in step 3)
   std::string failedPath;     // the file that could not be written, on failure
+  std::vector<bool> holdsNew;  // per list path: it holds its new content
 };
 
 // Replaces the list files (full paths, in the data folder) by the given members, one

@@ -43,8 +43,13 @@ class MemberList {
   // hold) makes the list read-only, and the user is told why.
   void Load();
   void Clear() { rows_.clear(); }
-  // False when the list file must not be written over (see Load).
-  bool Writable() const { return IsWritableListState(state_); }
+  // False when the list file must not be written over (see Load and HoldUntilRestart).
+  bool Writable() const { return !heldUntilRestart_ && IsWritableListState(state_); }
+  // Refuses every save for the rest of this run, loads included: an import that stopped
+  // part way is finished at the next start and would write over anything saved now.
+  // Saves are refused with the reason until ReleaseHold (an import that went through).
+  void HoldUntilRestart() { heldUntilRestart_ = true; }
+  void ReleaseHold() { heldUntilRestart_ = false; }
   // Backs up and rewrites the list file from the rows. A read-only list is not written:
   // the rows go back to previousRows and the user is told. A file changed by someone
   // else since it was last read or written here is not overwritten either: the rows
@@ -92,6 +97,7 @@ class MemberList {
   std::vector<Member> rows_;
   ListFileState state_ = ListFileState::Missing;
   std::optional<Fingerprint> fingerprint_;
+  bool heldUntilRestart_ = false;
 };
 
 }  // namespace nuvaro::core
