@@ -55,6 +55,18 @@ TEST(GroupFileReader, ReadsFieldsByPosition) {
   }
 }
 
+TEST(MemberCells, WhereEachCellEndsCountsInEqualityAndChanges) {
+  // The three cells share one string, so the same bytes cut differently are other members.
+  EXPECT_NE((Member{"ab", "c", ""}), (Member{"a", "bc", ""}));
+  EXPECT_NE((Member{"a", "", "b"}), (Member{"a", "b", ""}));
+  Member member{Sjis("桃 太郎"), Sjis("男"), "30"};
+  member.SetSex(Sjis("女"));
+  member.SetName("x");
+  member.SetAgeBand("");
+  EXPECT_EQ(member, (Member{"x", Sjis("女"), ""}));
+  EXPECT_EQ(MemberText(member), "x," + Sjis("女") + ",");
+}
+
 TEST(GroupFileReader, LinesLongerThan127BytesAreReadInPieces) {
   // 127 bytes without comma form a piece of their own (no row); the rest of the line is
   // read as a line.
