@@ -44,8 +44,7 @@ void MemberList::Load() {
 bool MemberList::Save(std::vector<Member> previousRows) {
   if (!Writable()) {
     rows_ = std::move(previousRows);
-    platform::ShowMessageBox(nullptr, heldUntilRestart_ ? texts::kListHeldAfterImport : texts::kListReadOnlyRefused,
-                             texts::kApplicationTitle);
+    if (!RefusedWhileHeld()) platform::ShowMessageBox(nullptr, texts::kListReadOnlyRefused, texts::kApplicationTitle);
     return false;
   }
   if (fingerprint_) {
@@ -89,6 +88,12 @@ bool MemberList::Save(std::vector<Member> previousRows) {
   return false;
 }
 
+bool MemberList::RefusedWhileHeld() const {
+  if (!heldUntilRestart_) return false;
+  platform::ShowMessageBox(nullptr, texts::kListHeldAfterImport, texts::kApplicationTitle);
+  return true;
+}
+
 MemberForm MemberList::NewMemberForm() { return MemberForm{}; }
 
 bool MemberList::Register(int firstSelectedRow, const MemberForm& form) {
@@ -105,6 +110,7 @@ bool MemberList::Register(int firstSelectedRow, const MemberForm& form) {
 }
 
 std::optional<CorrectionRequest> MemberList::BeginCorrection(const std::vector<int>& selectedRows) const {
+  if (RefusedWhileHeld()) return std::nullopt;
   int row = -1;
   for (int selected : selectedRows) {
     if (selected >= 0 && selected < RowCount() && (row < 0 || selected < row)) row = selected;
@@ -142,6 +148,7 @@ bool MemberList::DeleteSelected(const std::vector<int>& selectedRows) {
     platform::ShowMessageBox(nullptr, texts::kSelectToDelete, texts::kApplicationTitle);
     return false;
   }
+  if (RefusedWhileHeld()) return false;
   if (platform::ShowMessageBox(nullptr, texts::kConfirmDelete, texts::kConfirmCaption,
                                platform::MessageButtons::YesNo) != platform::kIdYes) {
     return false;
