@@ -124,6 +124,8 @@ ImportRecovery RecoverListFiles(const std::vector<std::string>& listPaths) {
     if (PutNewListsInPlace(listPaths, nullptr)) {
       std::remove(JournalPath().c_str());
       recovery = ImportRecovery::Finished;
+    } else {
+      recovery = ImportRecovery::Stuck;
     }
   } else {
     for (const std::string& list : listPaths) {
@@ -137,6 +139,8 @@ ImportRecovery RecoverListFiles(const std::vector<std::string>& listPaths) {
     platform::ShowMessageBox(nullptr, texts::kImportFinishedAtStart, texts::kApplicationTitle);
   } else if (recovery == ImportRecovery::Undone) {
     platform::ShowMessageBox(nullptr, texts::kImportUndoneAtStart, texts::kApplicationTitle);
+  } else if (recovery == ImportRecovery::Stuck) {
+    platform::ShowMessageBox(nullptr, texts::kImportStuckAtStart, texts::kApplicationTitle);
   }
   return recovery;
 }

@@ -134,9 +134,18 @@ TEST_F(ImportStoppedPartWay, NothingTypedBeforeTheNextStartIsLost) {
     ASSERT_EQ(sink.messages.size(), 1u) << "told why, and asked nothing";
     EXPECT_NE(sink.messages[0].text.find("次にヌヴァロ君を起動するまで"), std::string::npos) << sink.messages[0].text;
   }
-  // The next start finishes the import: every list holds its new content.
+  // A start whose renames fail again says so and leaves the journal for the next one,
+  // which finishes the import: every list holds its new content.
   std::vector<std::string> paths;
   for (int tab = 0; tab < 5; ++tab) paths.push_back(lists.Page(tab).FilePath());
+  {
+    testing::RenamesFailAfter fault(std::string(kNewListSuffix), 0);
+    sink.Clear();
+    EXPECT_EQ(RecoverListFiles(paths), ImportRecovery::Stuck);
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_TRUE(sink.messages[0].text.starts_with("前回途中で止まった名前リストの読込みを、今回も")) << sink.messages[0].text;
+    EXPECT_FALSE(ListIsNew(2));
+  }
   EXPECT_EQ(RecoverListFiles(paths), ImportRecovery::Finished);
   for (int tab = 0; tab < 5; ++tab) EXPECT_TRUE(ListIsNew(tab)) << tab;
   MemberListSet restarted;
