@@ -36,7 +36,9 @@ bool ApplicationCore::InitInstance(const StartupSteps& steps) {
   // Before any list is read: an import stopped part way is finished or undone.
   std::vector<std::string> listPaths;
   for (const MemberGroup& group : MemberGroups()) listPaths.push_back(platform::DataFile(group.fileName));
-  RecoverListFiles(listPaths);
+  if (RecoverListFiles(listPaths) == ImportRecovery::Stuck) {
+    for (int i = 0; i < memberLists_.PageCount(); ++i) memberLists_.Page(i).HoldUntilRestart();
+  }
   Run(steps.initializeDataExchange);
   Run(steps.loadProfileSettings);
   Run(steps.registerTemplates);

@@ -43,7 +43,11 @@ void ParsePiece(std::string_view piece, std::vector<Member>& rows) {
       rows.push_back(Member{field, {}, {}});
       row = &rows.back();
     } else if (row != nullptr) {
-      (where == 1 ? row->sex : row->ageBand) = field;
+      if (where == 1) {
+        row->SetSex(field);
+      } else {
+        row->SetAgeBand(field);
+      }
     }
     field.clear();
   };
@@ -104,26 +108,23 @@ std::vector<Member> ParseGroupFile(std::string_view file) {
 Member FitMemberForFile(const Member& member) {
   // Two separators and CR LF leave this much for the three cells.
   const std::size_t room = kGroupLineBytes - 4;
-  Member clean{CleanCell(member.name), CleanCell(member.sex), CleanCell(member.ageBand)};
+  const std::string name = CleanCell(member.Name());
+  const std::string sex = CleanCell(member.Sex());
+  const std::string ageBand = CleanCell(member.AgeBand());
   auto total = [&](std::size_t cap) {
-    return std::min(clean.name.size(), cap) + std::min(clean.sex.size(), cap) + std::min(clean.ageBand.size(), cap);
+    return std::min(name.size(), cap) + std::min(sex.size(), cap) + std::min(ageBand.size(), cap);
   };
-  if (clean.name.size() + clean.sex.size() + clean.ageBand.size() <= room) return clean;
+  if (name.size() + sex.size() + ageBand.size() <= room) return Member{name, sex, ageBand};
   // Cut the longest cells first: the largest cap every cell may keep so that all fit.
   std::size_t cap = 0;
   while (cap < room && total(cap + 1) <= room) ++cap;
-  return Member{CutText(clean.name, cap), CutText(clean.sex, cap), CutText(clean.ageBand, cap)};
+  return Member{CutText(name, cap), CutText(sex, cap), CutText(ageBand, cap)};
 }
 
 std::string FormatGroupFile(const std::vector<Member>& rows) {
   std::string bytes;
   for (const Member& row : rows) {
-    Member fitted = FitMemberForFile(row);
-    bytes += fitted.name;
-    bytes += ',';
-    bytes += fitted.sex;
-    bytes += ',';
-    bytes += fitted.ageBand;
+    bytes += MemberText(FitMemberForFile(row));
     bytes += "\r\n";
   }
   return bytes;
@@ -229,7 +230,9 @@ platform::SaveOutcome SaveGroupFile(const std::string& path, const std::vector<M
     std::string backup = BackupPathFor(path);
     auto previous = ReadListFile(path);
     if (!previous) return fail(path);
-    if (!platform::WriteWholeFileSafely(backup, *previous)) return fail(backup);
+    // A backup in place whose folder could not be flushed is as safe as the list will
+    // be: the list's own save tells whether the folder flushes.
+    if (platform::SaveWholeFile(backup, *previous) == platform::SaveOutcome::NotSaved) return fail(backup);
   }
   const platform::SaveOutcome outcome = platform::SaveWholeFile(path, FormatGroupFile(rows));
   if (outcome != platform::SaveOutcome::Saved && failedPath != nullptr) *failedPath = path;

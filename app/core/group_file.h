@@ -80,7 +80,8 @@ std::string BackupPathFor(const std::string& path);
 // Copies the existing file to its backup (a missing file leaves none), then writes the
 // new content to a temporary file renamed over the list, so a failed write leaves the
 // old list whole. When the backup cannot be made (or the old list cannot be read for
-// it) the list is not touched. False on failure, with the path of the file that could
+// it) the list is not touched; a backup written whose folder could not be flushed does
+// not stop the save. False on failure, with the path of the file that could
 // not be read or written in failedPath.
 bool WriteGroupFile(const std::string& path, const std::vector<Member>& rows, std::string* failedPath = nullptr);
 

@@ -46,7 +46,7 @@ std::string FormatListExport(const std::vector<std::vector<Member>>& lists) {
     const std::string marker = ExportListMarker(list);
     for (const Member& member : lists[list]) {
       const Member fitted = FitMemberForFile(member);
-      bytes += fitted.name + "," + fitted.sex + "," + fitted.ageBand + "," + marker + "\r\n";
+      bytes += MemberText(fitted) + "," + marker + "\r\n";
     }
   }
   return bytes;
@@ -62,8 +62,8 @@ std::string FormatListExportUtf8(const std::vector<std::vector<Member>>& lists) 
     const std::string marker = platform::Cp932ToUtf8Lossy(ExportListMarker(list));
     for (const Member& member : lists[list]) {
       const Member fitted = FitMemberForFile(member);
-      for (const std::string* cell : {&fitted.name, &fitted.sex, &fitted.ageBand}) {
-        bytes += GuardSpreadsheetCell(platform::Cp932ToUtf8Lossy(*cell)) + ",";
+      for (std::string_view cell : {fitted.Name(), fitted.Sex(), fitted.AgeBand()}) {
+        bytes += GuardSpreadsheetCell(platform::Cp932ToUtf8Lossy(cell)) + ",";
       }
       bytes += marker + "\r\n";
     }

@@ -38,15 +38,18 @@ void RemoveNewLists(const std::vector<std::string>& listPaths) {
 }
 
 // Step 3: every new list that is still there goes over its list. A list already
-// replaced has no new list left.
-bool PutNewListsInPlace(const std::vector<std::string>& listPaths, std::string* failedPath) {
-  for (const std::string& list : listPaths) {
+// replaced has no new list left. Marks in holdsNew (when given) each list put in place.
+bool PutNewListsInPlace(const std::vector<std::string>& listPaths, std::string* failedPath,
+                        std::vector<bool>* holdsNew = nullptr) {
+  for (std::size_t i = 0; i < listPaths.size(); ++i) {
+    const std::string& list = listPaths[i];
     const std::string fresh = NewListPath(list);
     if (!platform::FileExists(fresh)) continue;
     if (std::rename(fresh.c_str(), ListTarget(list).c_str()) != 0) {
       if (failedPath != nullptr) *failedPath = list;
       return false;
     }
+    if (holdsNew != nullptr) (*holdsNew)[i] = true;
   }
   for (const std::string& list : listPaths) {
     if (!platform::SyncFolder(FolderOf(ListTarget(list)))) return false;
@@ -101,13 +104,17 @@ ListReplacement ReplaceListsWhole(const std::vector<std::string>& listPaths,
   }
   // Step 3.
   std::string failedPath;
-  if (!PutNewListsInPlace(listPaths, &failedPath)) {
-    return ListReplacementFailure(failedPath.empty() ? FolderOf(JournalPath()) : failedPath, true);
+  std::vector<bool> holdsNew(listPaths.size(), false);
+  if (!PutNewListsInPlace(listPaths, &failedPath, &holdsNew)) {
+    ListReplacement stopped = ListReplacementFailure(failedPath.empty() ? FolderOf(JournalPath()) : failedPath, true);
+    stopped.holdsNew = std::move(holdsNew);
+    return stopped;
   }
   std::remove(JournalPath().c_str());
   ListReplacement done;
   done.replaced = true;
   done.listsChanged = true;
+  done.holdsNew.assign(listPaths.size(), true);
   return done;
 }
 
@@ -117,6 +124,8 @@ ImportRecovery RecoverListFiles(const std::vector<std::string>& listPaths) {
     if (PutNewListsInPlace(listPaths, nullptr)) {
       std::remove(JournalPath().c_str());
       recovery = ImportRecovery::Finished;
+    } else {
+      recovery = ImportRecovery::Stuck;
     }
   } else {
     for (const std::string& list : listPaths) {
@@ -130,6 +139,8 @@ ImportRecovery RecoverListFiles(const std::vector<std::string>& listPaths) {
     platform::ShowMessageBox(nullptr, texts::kImportFinishedAtStart, texts::kApplicationTitle);
   } else if (recovery == ImportRecovery::Undone) {
     platform::ShowMessageBox(nullptr, texts::kImportUndoneAtStart, texts::kApplicationTitle);
+  } else if (recovery == ImportRecovery::Stuck) {
+    platform::ShowMessageBox(nullptr, texts::kImportStuckAtStart, texts::kApplicationTitle);
   }
   return recovery;
 }

@@ -20,9 +20,10 @@ inline constexpr std::string_view kImportJournalName = "listimport.journal";
 inline constexpr std::string_view kNewListSuffix = ".import";
 
 struct ListReplacement {
-  bool replaced = false;      // every list holds its new content
-  bool listsChanged = false;  // some list may hold new content (a failure in step 3)
-  std::string failedPath;     // the file that could not be written, on failure
+  bool replaced = false;       // every list holds its new content
+  bool listsChanged = false;   // some list may hold new content (a failure in step 3)
+  std::string failedPath;      // the file that could not be written, on failure
+  std::vector<bool> holdsNew;  // per list path: it holds its new content
 };
 
 // Replaces the list files (full paths, in the data folder) by the given members, one
@@ -30,7 +31,9 @@ struct ListReplacement {
 ListReplacement ReplaceListsWhole(const std::vector<std::string>& listPaths,
                                   const std::vector<std::vector<Member>>& lists, std::string_view backupSet);
 
-enum class ImportRecovery { NothingToDo, Finished, Undone };
+// Stuck: the import could not be finished either (a rename failed again); it is tried
+// again at the following start, so the lists must not be changed in this run.
+enum class ImportRecovery { NothingToDo, Finished, Undone, Stuck };
 
 // Start-up, before the lists are read: finishes or undoes an import that was stopped
 // (see above), and removes what interrupted saves and backups left in the data folder

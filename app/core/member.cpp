@@ -7,6 +7,13 @@
 
 namespace nuvaro::core {
 
+Member::Member(std::string_view name, std::string_view sex, std::string_view ageBand) {
+  cells_.reserve(name.size() + sex.size() + ageBand.size());
+  cells_.append(name).append(sex).append(ageBand);
+  sexStart_ = static_cast<std::uint32_t>(name.size());
+  ageStart_ = static_cast<std::uint32_t>(name.size() + sex.size());
+}
+
 NameParts SplitFullName(std::string_view fullName) {
   std::size_t space = FindSingleByte(fullName, ' ');
   if (space == std::string_view::npos) return {std::string(), std::string(fullName)};
@@ -38,7 +45,10 @@ int AgeBandNumber(std::string_view ageBand) {
 }
 
 std::string MemberText(const Member& member) {
-  return member.name + "," + member.sex + "," + member.ageBand;
+  std::string text;
+  text.reserve(member.Name().size() + member.Sex().size() + member.AgeBand().size() + 2);
+  text.append(member.Name()).append(",").append(member.Sex()).append(",").append(member.AgeBand());
+  return text;
 }
 
 ParsedMemberText ParseMemberText(std::string_view text) {

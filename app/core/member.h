@@ -3,18 +3,36 @@
 // Every text is CP932.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace nuvaro::core {
 
-// The three cells of a member-list row.
-struct Member {
-  std::string name;     // surname, " ", given name
-  std::string sex;      // "男" or "女" when the program wrote it
-  std::string ageBand;  // free text, "20" by default
+// The three cells of a member-list row, kept in one string one after another with
+// where the sex and the age band start, so that a list of a million members costs
+// little beyond its text (a usual row fits the string's own inline buffer).
+class Member {
+ public:
+  Member() = default;
+  // name: surname, " ", given name; sex: "男" or "女" when the program wrote it; age
+  // band: free text, "20" by default.
+  Member(std::string_view name, std::string_view sex, std::string_view ageBand);
+
+  std::string_view Name() const { return std::string_view(cells_).substr(0, sexStart_); }
+  std::string_view Sex() const { return std::string_view(cells_).substr(sexStart_, ageStart_ - sexStart_); }
+  std::string_view AgeBand() const { return std::string_view(cells_).substr(ageStart_); }
+
+  void SetName(std::string_view name) { *this = Member(name, Sex(), AgeBand()); }
+  void SetSex(std::string_view sex) { *this = Member(Name(), sex, AgeBand()); }
+  void SetAgeBand(std::string_view ageBand) { *this = Member(Name(), Sex(), ageBand); }
 
   bool operator==(const Member&) const = default;
+
+ private:
+  std::string cells_;
+  std::uint32_t sexStart_ = 0;
+  std::uint32_t ageStart_ = 0;
 };
 
 // A full name cut at its first half-width space. Without a space the surname is empty

@@ -32,9 +32,9 @@ bool ConfirmMemberForm(const MemberForm& form, const EngineBinding* engine) {
   }
   if (!CheckMemberNameStart(form)) return false;
   const Member typed{JoinFullName(form.surname, form.givenName),
-                     std::string(form.sexIndex == 0 ? texts::kMale : texts::kFemale), form.ageBand};
+                     form.sexIndex == 0 ? texts::kMale : texts::kFemale, form.ageBand};
   const Member kept = FitMemberForFile(typed);
-  if (kept.name != typed.name && !Ask(FormatText(texts::kNameCutFormat, kept.name))) return false;
+  if (kept.Name() != typed.Name() && !Ask(FormatText(texts::kNameCutFormat, kept.Name()))) return false;
   if (engine != nullptr) {
     const NameReadability readability = CheckNameParts(form.surname, form.givenName, *engine);
     if (!readability.Readable() &&

@@ -17,8 +17,8 @@ namespace {
 // The row a dialog describes, in the form the file can hold (so the page shows what a
 // reload would show).
 Member MemberFromForm(const MemberForm& form, std::string_view ageBand) {
-  Member member{JoinFullName(form.surname, form.givenName),
-                std::string(form.sexIndex == 0 ? texts::kMale : texts::kFemale), std::string(ageBand)};
+  Member member{JoinFullName(form.surname, form.givenName), form.sexIndex == 0 ? texts::kMale : texts::kFemale,
+                ageBand};
   return FitMemberForFile(member);
 }
 
@@ -44,7 +44,7 @@ void MemberList::Load() {
 bool MemberList::Save(std::vector<Member> previousRows) {
   if (!Writable()) {
     rows_ = std::move(previousRows);
-    platform::ShowMessageBox(nullptr, texts::kListReadOnlyRefused, texts::kApplicationTitle);
+    if (!RefusedWhileHeld()) platform::ShowMessageBox(nullptr, texts::kListReadOnlyRefused, texts::kApplicationTitle);
     return false;
   }
   if (fingerprint_) {
@@ -88,6 +88,12 @@ bool MemberList::Save(std::vector<Member> previousRows) {
   return false;
 }
 
+bool MemberList::RefusedWhileHeld() const {
+  if (!heldUntilRestart_) return false;
+  platform::ShowMessageBox(nullptr, texts::kListHeldAfterImport, texts::kApplicationTitle);
+  return true;
+}
+
 MemberForm MemberList::NewMemberForm() { return MemberForm{}; }
 
 bool MemberList::Register(int firstSelectedRow, const MemberForm& form) {
@@ -104,6 +110,7 @@ bool MemberList::Register(int firstSelectedRow, const MemberForm& form) {
 }
 
 std::optional<CorrectionRequest> MemberList::BeginCorrection(const std::vector<int>& selectedRows) const {
+  if (RefusedWhileHeld()) return std::nullopt;
   int row = -1;
   for (int selected : selectedRows) {
     if (selected >= 0 && selected < RowCount() && (row < 0 || selected < row)) row = selected;
@@ -113,13 +120,13 @@ std::optional<CorrectionRequest> MemberList::BeginCorrection(const std::vector<i
     return std::nullopt;
   }
   const Member& member = rows_[static_cast<std::size_t>(row)];
-  NameParts parts = SplitFullName(member.name);
+  NameParts parts = SplitFullName(member.Name());
   CorrectionRequest request;
   request.row = row;
   request.form.surname = parts.surname;
   request.form.givenName = parts.givenName;
-  request.form.sexIndex = IsMaleSex(member.sex) ? 0 : 1;
-  request.form.ageBand = member.ageBand;
+  request.form.sexIndex = IsMaleSex(member.Sex()) ? 0 : 1;
+  request.form.ageBand = member.AgeBand();
   return request;
 }
 
@@ -141,6 +148,7 @@ bool MemberList::DeleteSelected(const std::vector<int>& selectedRows) {
     platform::ShowMessageBox(nullptr, texts::kSelectToDelete, texts::kApplicationTitle);
     return false;
   }
+  if (RefusedWhileHeld()) return false;
   if (platform::ShowMessageBox(nullptr, texts::kConfirmDelete, texts::kConfirmCaption,
                                platform::MessageButtons::YesNo) != platform::kIdYes) {
     return false;

@@ -43,8 +43,16 @@ class MemberList {
   // hold) makes the list read-only, and the user is told why.
   void Load();
   void Clear() { rows_.clear(); }
-  // False when the list file must not be written over (see Load).
-  bool Writable() const { return IsWritableListState(state_); }
+  // False when the list file must not be written over (see Load and HoldUntilRestart).
+  bool Writable() const { return !heldUntilRestart_ && IsWritableListState(state_); }
+  // Refuses every save for the rest of this run, loads included: an import that stopped
+  // part way is finished at the next start and would write over anything saved now.
+  // Saves are refused with the reason until ReleaseHold (an import that went through).
+  void HoldUntilRestart() { heldUntilRestart_ = true; }
+  void ReleaseHold() { heldUntilRestart_ = false; }
+  // While the list is held: tells the user why and answers true. Asked before a dialog
+  // opens, so that nothing is typed in vain.
+  bool RefusedWhileHeld() const;
   // Backs up and rewrites the list file from the rows. A read-only list is not written:
   // the rows go back to previousRows and the user is told. A file changed by someone
   // else since it was last read or written here is not overwritten either: the rows
@@ -62,14 +70,15 @@ class MemberList {
   // for -1), writes the file and answers true. The age band defaults to "20".
   bool Register(int firstSelectedRow, const MemberForm& form);
 
-  // "修正" pressed: without a selected row shows "修正する項目を選択してください。" and
-  // answers nothing; otherwise the dialog contents for the first selected row.
+  // "修正" pressed: while held (RefusedWhileHeld) or without a selected row (then shows
+  // "修正する項目を選択してください。") answers nothing; otherwise the dialog contents for the first selected row.
   std::optional<CorrectionRequest> BeginCorrection(const std::vector<int>& selectedRows) const;
   // "修正" confirmed: when both name fields are filled sets the row's cells (an empty age
   // band stays empty), writes the file and answers true; otherwise changes nothing.
   bool Correct(const CorrectionRequest& request);
 
-  // "削除" pressed: without a selected row shows "削除する項目を選択してください。"; asks
+  // "削除" pressed: while held refuses (RefusedWhileHeld) before asking anything; without
+  // a selected row shows "削除する項目を選択してください。"; asks
   // "削除してもよろしいですか？" once; on Yes deletes every selected row and writes the file.
   bool DeleteSelected(const std::vector<int>& selectedRows);
 
@@ -92,6 +101,7 @@ class MemberList {
   std::vector<Member> rows_;
   ListFileState state_ = ListFileState::Missing;
   std::optional<Fingerprint> fingerprint_;
+  bool heldUntilRestart_ = false;
 };
 
 }  // namespace nuvaro::core

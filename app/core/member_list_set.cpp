@@ -84,11 +84,15 @@ bool MemberListSet::Import(const std::string& path) {
   const ListReplacement replacement = ReplaceListsWhole(listPaths, groups, *backup);
   if (!replacement.replaced) {
     ShowCannotOpen(replacement.failedPath);
-    ShowMessage(replacement.listsChanged ? FormatText(texts::kImportPartlyDoneFormat, DisplayPath(*backup))
+    ShowMessage(replacement.listsChanged ? StoppedImportReport(replacement, *backup)
                                          : std::string(texts::kImportNothingChanged));
+    if (replacement.listsChanged) {
+      for (MemberList& page : pages_) page.HoldUntilRestart();
+    }
     ReloadAll();
     return false;
   }
+  for (MemberList& page : pages_) page.ReleaseHold();
   ReloadAll();
   ShowMessage(ImportReport(groups, *lineCount, *backup));
   return true;
@@ -100,9 +104,8 @@ std::string MemberListSet::ImportReport(const std::vector<std::vector<Member>>& 
   report += '\n';
   std::size_t taken = 0;
   for (std::size_t i = 0; i < groups.size(); ++i) {
-    const std::string label = i < MemberGroups().size() ? std::string(MemberGroups()[i].tabLabel) : pages_[i].FileName();
     if (i > 0) report += texts::kImportCountSeparator;
-    report += FormatNumber(FormatText(texts::kImportCountFormat, label), static_cast<int>(groups[i].size()));
+    report += FormatNumber(FormatText(texts::kImportCountFormat, PageLabel(i)), static_cast<int>(groups[i].size()));
     taken += groups[i].size();
   }
   if (lineCount > taken) {
@@ -112,6 +115,28 @@ std::string MemberListSet::ImportReport(const std::vector<std::vector<Member>>& 
   report += '\n';
   report += FormatText(texts::kImportBackupFormat, DisplayPath(backupFolder));
   return report;
+}
+
+std::string MemberListSet::StoppedImportReport(const ListReplacement& replacement,
+                                               const std::string& backupFolder) const {
+  std::string replaced;
+  std::string pending;
+  for (std::size_t i = 0; i < pages_.size(); ++i) {
+    std::string& names = i < replacement.holdsNew.size() && replacement.holdsNew[i] ? replaced : pending;
+    if (!names.empty()) names += texts::kImportListNameSeparator;
+    names += PageLabel(i);
+  }
+  std::string report(texts::kImportStoppedHeading);
+  report += '\n' + FormatText(texts::kImportListsReplacedFormat, replaced.empty() ? texts::kImportNoLists : replaced);
+  report += '\n' + FormatText(texts::kImportListsPendingFormat, pending.empty() ? texts::kImportNoLists : pending);
+  report += '\n' + std::string(texts::kImportRestOnNextStart);
+  report += '\n' + FormatText(texts::kImportBackupFormat, DisplayPath(backupFolder));
+  report += std::string(texts::kImportRestoreAdvice);
+  return report;
+}
+
+std::string MemberListSet::PageLabel(std::size_t index) const {
+  return index < MemberGroups().size() ? std::string(MemberGroups()[index].tabLabel) : pages_[index].FileName();
 }
 
 bool MemberListSet::Export(const std::string& path, ExportEncoding encoding) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/list_replacement.h"
 #include "core/member_list.h"
 
 namespace nuvaro::core {
@@ -40,6 +41,9 @@ class MemberListSet {
   // "指定されたファイルの読込みに失敗しました。" (neither CP932 nor UTF-8, or the check
   // fails: nothing written), each character CP932 cannot hold with its line and member,
   // and "分割されたファイルを設定してください" without pages. True when all was written.
+  // An import that stops after some lists were replaced says which lists are new and
+  // which still old and names the backup set; every list is then held read-only until
+  // the next start, which finishes the import (or until an import goes through).
   bool Import(const std::string& path);
 
   // "ﾘｽﾄ保存" with the chosen file: writes the members of the lists one after the other,
@@ -54,6 +58,9 @@ class MemberListSet {
  private:
   std::string ImportReport(const std::vector<std::vector<Member>>& groups, std::size_t lineCount,
                            const std::string& backupFolder) const;
+  std::string StoppedImportReport(const ListReplacement& replacement, const std::string& backupFolder) const;
+  // The name a report gives a page: its tab label, or its file name beyond the five.
+  std::string PageLabel(std::size_t index) const;
 
   std::vector<MemberList> pages_;
 };

@@ -55,6 +55,18 @@ TEST(GroupFileReader, ReadsFieldsByPosition) {
   }
 }
 
+TEST(MemberCells, WhereEachCellEndsCountsInEqualityAndChanges) {
+  // The three cells share one string, so the same bytes cut differently are other members.
+  EXPECT_NE((Member{"ab", "c", ""}), (Member{"a", "bc", ""}));
+  EXPECT_NE((Member{"a", "", "b"}), (Member{"a", "b", ""}));
+  Member member{Sjis("桃 太郎"), Sjis("男"), "30"};
+  member.SetSex(Sjis("女"));
+  member.SetName("x");
+  member.SetAgeBand("");
+  EXPECT_EQ(member, (Member{"x", Sjis("女"), ""}));
+  EXPECT_EQ(MemberText(member), "x," + Sjis("女") + ",");
+}
+
 TEST(GroupFileReader, LinesLongerThan127BytesAreReadInPieces) {
   // 127 bytes without comma form a piece of their own (no row); the rest of the line is
   // read as a line.
@@ -69,8 +81,8 @@ TEST(GroupFileReader, LinesLongerThan127BytesAreReadInPieces) {
   std::string wide = "ab" + Repeat(kanji, 70) + "," + Sjis("女") + ",20\r\n";
   rows = ParseGroupFile(wide);
   ASSERT_EQ(rows.size(), 1u);
-  EXPECT_EQ(rows[0].name, Repeat(kanji, 8));
-  EXPECT_EQ(rows[0].sex, Sjis("女"));
+  EXPECT_EQ(rows[0].Name(), Repeat(kanji, 8));
+  EXPECT_EQ(rows[0].Sex(), Sjis("女"));
 }
 
 TEST(GroupFileWriter, WritesNameSexAgeAndCrLf) {
@@ -104,9 +116,9 @@ TEST(GroupFileWriter, KeepsEveryLineWithin127BytesAndReadableAgain) {
   }
   // The sex and the age band keep their room; the name is cut on a character boundary.
   Member fitted = FitMemberForFile(Member{Repeat(kanji, 100), Sjis("男"), "30"});
-  EXPECT_EQ(fitted.sex, Sjis("男"));
-  EXPECT_EQ(fitted.ageBand, "30");
-  EXPECT_EQ(fitted.name, Repeat(kanji, 59));  // 123 - 2 - 2 = 119 bytes of room: 59 characters
+  EXPECT_EQ(fitted.Sex(), Sjis("男"));
+  EXPECT_EQ(fitted.AgeBand(), "30");
+  EXPECT_EQ(fitted.Name(), Repeat(kanji, 59));  // 123 - 2 - 2 = 119 bytes of room: 59 characters
   EXPECT_EQ(FitMemberForFile(Member{std::string(200, 'n'), std::string(200, 's'), std::string(200, 'a')}),
             (Member{std::string(41, 'n'), std::string(41, 's'), std::string(41, 'a')}));
   EXPECT_EQ(FitMemberForFile(Member{"ab", Sjis("男"), std::string(300, '9')}),

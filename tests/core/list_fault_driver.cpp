@@ -103,7 +103,7 @@ int main(int argc, char** argv) {
     const auto rows = core::ReadGroupFile(lists.Page(0).FilePath()).value_or(std::vector<core::Member>{});
     const auto base = ListSet('A')[0];
     std::vector<core::Member> added = base;
-    added.insert(added.begin(), core::Member{"fault trial", std::string(core::texts::kMale), "30"});
+    added.insert(added.begin(), core::Member{"fault trial", core::texts::kMale, "30"});
     std::printf("%s%s%s\n", rows == base || rows == added ? "whole" : "torn", LeftoversRemain() ? " leftover" : "",
                 recovery == core::ImportRecovery::NothingToDo ? "" : " (recovery ran)");
     return 0;

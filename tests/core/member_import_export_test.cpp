@@ -175,7 +175,7 @@ TEST_F(MemberImportExportTest, AFailedCheckTouchesNoListAndReloadsThePages) {
   EXPECT_EQ(GroupFile(0), "a,b,c\r\n");
   EXPECT_EQ(GroupFile(1), "d,e,f\r\n");
   ASSERT_EQ(lists.Page(0).RowCount(), 1);
-  EXPECT_EQ(lists.Page(0).Rows()[0].name, "a");
+  EXPECT_EQ(lists.Page(0).Rows()[0].Name(), "a");
   EXPECT_EQ(lists.Page(1).RowCount(), 1);
 }
 

@@ -80,8 +80,8 @@ TEST_F(MemberListTest, RegisterNeedsBothNameFieldsAndStoresWhatTheFileCanHold) {
   MemberList reloaded{"friend.lst"};
   reloaded.Load();
   EXPECT_EQ(reloaded.Rows(), list.Rows());
-  EXPECT_EQ(list.Rows()[0].name.substr(0, 5), Sjis("桃山 "));
-  EXPECT_EQ(list.Rows()[0].ageBand, "30");
+  EXPECT_EQ(list.Rows()[0].Name().substr(0, 5), Sjis("桃山 "));
+  EXPECT_EQ(list.Rows()[0].AgeBand(), "30");
 }
 
 TEST_F(MemberListTest, CorrectionPresetsTheDialogFromTheFirstSelectedRowOrAsksForOne) {

@@ -108,6 +108,7 @@ void CEntryToolbar::Register() {
   if (page == nullptr) return;
   const std::vector<int> selected = page->SelectedRows();
   const int firstSelected = selected.empty() ? -1 : selected.front();
+  if (page->List().RefusedWhileHeld()) return;
   core::MemberForm form = core::MemberList::NewMemberForm();
   if (!runDialog_(this, core::texts::kRegisterCaption, form)) return;
   if (page->List().Register(firstSelected, form)) page->Refresh();

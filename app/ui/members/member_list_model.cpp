@@ -26,7 +26,7 @@ QVariant MemberListModel::data(const QModelIndex& index, int role) const {
   if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
   if (role != Qt::DisplayRole) return {};
   const core::Member& member = list_.Rows()[static_cast<std::size_t>(index.row())];
-  const std::string& cell = index.column() == 0 ? member.name : index.column() == 1 ? member.sex : member.ageBand;
+  const std::string_view cell = index.column() == 0 ? member.Name() : index.column() == 1 ? member.Sex() : member.AgeBand();
   return platform::QStringFromCp932(cell);
 }
 

@@ -21,8 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (group.size() > perGroup) std::abort();
     taken += group.size();
     for (const auto& member : group) {
-      if (member.name.size() > nuvaro::core::kImportFieldBytes || member.sex.size() > nuvaro::core::kImportFieldBytes ||
-          member.ageBand.size() > nuvaro::core::kImportFieldBytes) {
+      if (member.Name().size() > nuvaro::core::kImportFieldBytes || member.Sex().size() > nuvaro::core::kImportFieldBytes ||
+          member.AgeBand().size() > nuvaro::core::kImportFieldBytes) {
         std::abort();
       }
     }

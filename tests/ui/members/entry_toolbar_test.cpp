@@ -224,6 +224,21 @@ class EntryToolbarTest : public QObject {
     QCOMPARE(bar_->Page(0)->rowCount(), 1);
   }
 
+  void AListHeldUntilRestartOpensNoDialog() {
+    folder_->Write("friend.lst", ListBytes({"桃 太郎,男,30"}));
+    MakeBar();
+    lists_->Page(0).HoldUntilRestart();
+    bar_->Page(0)->SelectRows({0});
+    for (auto button : {CEntryToolbar::Button::Register, CEntryToolbar::Button::Correct, CEntryToolbar::Button::Delete}) {
+      sink_->Clear();
+      QTest::mouseClick(bar_->ButtonOf(button), Qt::LeftButton);
+      QCOMPARE(sink_->messages.size(), std::size_t{1});
+      QVERIFY(sink_->messages[0].text.starts_with("名前リストの読込みが途中で止まっているため"));
+    }
+    QVERIFY(dialogsShown_.empty());
+    QCOMPARE(folder_->Read("friend.lst"), ListBytes({"桃 太郎,男,30"}));
+  }
+
   void DeleteAsksOnceForAllSelectedRows() {
     folder_->Write("friend.lst", ListBytes({"一 郎,男,10", "二 郎,男,20", "三 郎,男,30", "四 郎,男,40", "五 郎,男,50"}));
     MakeBar();

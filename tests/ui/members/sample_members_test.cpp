@@ -19,14 +19,14 @@ TEST(SampleMembers, ProgramFolderShipsAReadableFirstList) {
   auto rows = nuvaro::core::ReadGroupFile(path);
   ASSERT_TRUE(rows.has_value()) << path;
   ASSERT_GE(rows->size(), 2u);
-  EXPECT_EQ(rows->front().name, Sjis("見本 太郎"));
+  EXPECT_EQ(rows->front().Name(), Sjis("見本 太郎"));
   bool man = false;
   bool woman = false;
   for (const auto& member : *rows) {
-    EXPECT_NE(member.name.find(' '), std::string::npos);
-    man = man || member.sex == Sjis("男");
-    woman = woman || member.sex == Sjis("女");
-    EXPECT_FALSE(member.ageBand.empty());
+    EXPECT_NE(member.Name().find(' '), std::string::npos);
+    man = man || member.Sex() == Sjis("男");
+    woman = woman || member.Sex() == Sjis("女");
+    EXPECT_FALSE(member.AgeBand().empty());
   }
   EXPECT_TRUE(man);
   EXPECT_TRUE(woman);
