@@ -34,6 +34,29 @@ bool IsValidUtf8(std::string_view text) {
   return true;
 }
 
+// The code point of a valid UTF-8 sequence.
+char32_t CodePoint(std::string_view utf8) {
+  const auto byte = [&](std::size_t i) { return static_cast<char32_t>(static_cast<unsigned char>(utf8[i])); };
+  if (utf8.size() == 1) return byte(0);
+  char32_t code = byte(0) & (0x7F >> utf8.size());
+  for (std::size_t i = 1; i < utf8.size(); ++i) code = code << 6 | (byte(i) & 0x3F);
+  return code;
+}
+
+// Kana, kanji (with the rarer ones beyond the basic plane), Japanese punctuation and the
+// full- and half-width forms: what any Japanese text written as UTF-8 holds.
+bool HoldsJapanese(std::string_view utf8) {
+  for (std::size_t i = 0; i < utf8.size();) {
+    const std::size_t length = Utf8SequenceLength(utf8, i);
+    const char32_t code = CodePoint(utf8.substr(i, length));
+    if ((code >= 0x3000 && code <= 0x30FF) || (code >= 0x3400 && code <= 0x9FFF) || (code >= 0xF900 && code <= 0xFAFF) ||
+        (code >= 0xFF00 && code <= 0xFFEF) || (code >= 0x20000 && code <= 0x3FFFF))
+      return true;
+    i += length;
+  }
+  return false;
+}
+
 }  // namespace
 
 std::string EndLoneCarriageReturns(std::string_view text) {
@@ -57,6 +80,7 @@ std::optional<ImportText> ImportTextAsCp932(std::string_view bytes) {
   }
   std::string_view text = bom ? bytes.substr(kUtf8ByteOrderMark.size()) : bytes;
   if (!IsValidUtf8(text)) return std::nullopt;
+  if (!bom && !HoldsJapanese(text) && platform::Cp932ToUtf8(bytes)) return ImportText{std::string(bytes), false, 0, {}};
   ImportText result;
   result.fromUtf8 = true;
   std::size_t line = 1;

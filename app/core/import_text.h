@@ -37,7 +37,10 @@ std::string EndLoneCarriageReturns(std::string_view text);
 // A file that holds only ASCII, or valid CP932 that is not valid UTF-8, is taken as it
 // is. Valid UTF-8 with other characters (a byte-order mark dropped) is converted
 // character by character; such a file is almost never meant as CP932, where most kanji
-// pairs are not valid UTF-8. Nothing for a file that is neither.
+// pairs are not valid UTF-8. The exception is a file without a byte-order mark whose
+// UTF-8 reading holds not one Japanese character while it is valid CP932: that is CP932
+// whose bytes happen to pass as UTF-8 (a list this program wrote reads back as written).
+// Nothing for a file that is neither.
 std::optional<ImportText> ImportTextAsCp932(std::string_view bytes);
 
 }  // namespace nuvaro::core

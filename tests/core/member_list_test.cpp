@@ -185,6 +185,9 @@ TEST_F(MemberListTest, AListFileThatCannotBeTakenWholeIsShownReadOnlyAndNeverOve
       {"UTF-8 from an editor is converted", [&] { folder.Write("friend.lst", "山田 太郎,男,30\n"); }, 1, ""},
       {"UTF-8 with a character CP932 lacks",
        [&] { folder.Write("friend.lst", "𠮷田 太郎,男,30\n"); }, 1, "「" + path + "」には、名前リストに保存できない文字"},
+      // A CP932 kanji and a half-width kana that pass as one UTF-8 character of no
+      // Japanese script: the list is what it was written as.
+      {"CP932 whose bytes pass as UTF-8", [&] { folder.Write("friend.lst", "t\xE0\xB7\xBA,,\r\n"); }, 1, ""},
       {"neither CP932 nor UTF-8", [&] { folder.Write("friend.lst", "\xFF\xFE,a,b\r\n"); }, 1,
        "「" + path + "」は、ヌヴァロ君が読める文字コード（Shift_JISかUTF-8）で書かれていない"},
       {"a folder", [&] { std::filesystem::create_directory(path); }, 0, "「" + path + "」はファイルではなくフォルダ"},
