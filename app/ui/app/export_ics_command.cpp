@@ -26,11 +26,6 @@ namespace {
 
 namespace texts = calendar_texts;
 
-constexpr int kExitFailed = kExportExitFailed;
-constexpr int kExitUsage = kExportExitUsage;
-
-void Complain(std::string_view cp932, const QString& argument = QString()) { ComplainOnTerminal(cp932, argument); }
-
 calendar::CivilDateTime NowUtc() {
   QDateTime now = QDateTime::currentDateTimeUtc();
   return {now.date().year(), now.date().month(), now.date().day(),
@@ -50,24 +45,24 @@ int RunExportIcsCommand(const QStringList& arguments) {
   const QString noRokuyou = QStringLiteral("--no-rokuyou"), noReading = QStringLiteral("--no-reading");
   std::optional<CalendarCommandOptions> options =
       ReadCalendarCommandOptions(arguments, kExportIcsOption, texts::kIcsUsage, {noRokuyou, noReading});
-  if (!options) return kExitUsage;
+  if (!options) return kExportExitUsage;
   calendar::AlmanacExportRequest request;
   request.rokuyou = !options->Has(noRokuyou);
   request.reading = !options->Has(noReading);
   if (!options->span) {
-    Complain(texts::kIcsUsage);
-    return kExitUsage;
+    ComplainOnTerminal(texts::kIcsUsage);
+    return kExportExitUsage;
   }
   if (!options->name && request.reading) {
-    Complain(texts::kCliNoName);
-    return kExitUsage;
+    ComplainOnTerminal(texts::kCliNoName);
+    return kExportExitUsage;
   }
   if (options->output.isEmpty()) {
-    Complain(texts::kIcsNoOutput);
-    return kExitUsage;
+    ComplainOnTerminal(texts::kIcsNoOutput);
+    return kExportExitUsage;
   }
   std::optional<calendar::CalendarSettings> settings = ReadCommandSettings(options->settings);
-  if (!settings) return kExitUsage;
+  if (!settings) return kExportExitUsage;
   const MonthSpan& span = *options->span;
   request.from = {span.year, span.firstMonth, 1};
   request.to = {span.year, span.lastMonth, calendar::DaysInMonth(span.year, span.lastMonth)};
@@ -81,8 +76,8 @@ int RunExportIcsCommand(const QStringList& arguments) {
   std::optional<calendar::DayReadingEngine> entries;
   if (request.reading) {
     if (!engine.Bind()) {
-      Complain(texts::kCliNoEngine);
-      return kExitFailed;
+      ComplainOnTerminal(texts::kCliNoEngine);
+      return kExportExitFailed;
     }
     entries = CalendarEngine(engine);
     request.engine = entries ? &*entries : nullptr;
@@ -90,8 +85,8 @@ int RunExportIcsCommand(const QStringList& arguments) {
   bool written = calendar::ExportAlmanacICalendar(QFile::encodeName(output).toStdString(), request, NowUtc());
   engine.Release();
   if (!written) {
-    Complain(texts::kCliCannotWrite, output);
-    return kExitFailed;
+    ComplainOnTerminal(texts::kCliCannotWrite, output);
+    return kExportExitFailed;
   }
   return 0;
 }

@@ -29,11 +29,6 @@ namespace {
 
 namespace texts = calendar_texts;
 
-constexpr int kExitFailed = kExportExitFailed;
-constexpr int kExitUsage = kExportExitUsage;
-
-void Complain(std::string_view cp932, const QString& argument = QString()) { ComplainOnTerminal(cp932, argument); }
-
 struct ExportRequest {
   int year = 0;
   int firstMonth = 0;
@@ -61,35 +56,35 @@ void PrepareHeadlessPrintCalendar() {
 int RunPrintCalendarCommand(const QStringList& arguments) {
   std::optional<CalendarCommandOptions> options =
       ReadCalendarCommandOptions(arguments, kPrintCalendarOption, texts::kCliUsage);
-  if (!options) return kExitUsage;
+  if (!options) return kExportExitUsage;
   if (!options->span) {
-    Complain(texts::kCliUsage);
-    return kExitUsage;
+    ComplainOnTerminal(texts::kCliUsage);
+    return kExportExitUsage;
   }
   if (!options->name) {
-    Complain(texts::kCliNoName);
-    return kExitUsage;
+    ComplainOnTerminal(texts::kCliNoName);
+    return kExportExitUsage;
   }
   if (options->output.isEmpty()) {
-    Complain(texts::kCliNoOutput);
-    return kExitUsage;
+    ComplainOnTerminal(texts::kCliNoOutput);
+    return kExportExitUsage;
   }
   std::optional<calendar::CalendarSettings> read = ReadCommandSettings(options->settings);
-  if (!read) return kExitUsage;
+  if (!read) return kExportExitUsage;
   calendar::CalendarSettings settings = *read;
   ExportRequest request{options->span->year, options->span->firstMonth, options->span->lastMonth,
                         options->name->surname, options->name->givenName, options->output, options->settings};
   // Fail early and clearly on a path that cannot be written, without touching it.
   PdfOutputFile output(request.output);
   if (!output.TargetLooksWritable()) {
-    Complain(texts::kCliCannotWrite, request.output);
-    return kExitFailed;
+    ComplainOnTerminal(texts::kCliCannotWrite, request.output);
+    return kExportExitFailed;
   }
 
   core::EngineBinding engine;
   if (!engine.Bind()) {
-    Complain(texts::kCliNoEngine);
-    return kExitFailed;
+    ComplainOnTerminal(texts::kCliNoEngine);
+    return kExportExitFailed;
   }
   std::optional<calendar::DayReadingEngine> entries = CalendarEngine(engine);
   InstallFontSubstitutions();
@@ -110,8 +105,8 @@ int RunPrintCalendarCommand(const QStringList& arguments) {
   bool printed = output.Prepare(printer) && PrintCalendarPages(printer, pages, CalendarGridSize()) && output.Commit();
   engine.Release();
   if (!printed) {
-    Complain(texts::kCliWriteFailed, request.output);
-    return kExitFailed;
+    ComplainOnTerminal(texts::kCliWriteFailed, request.output);
+    return kExportExitFailed;
   }
   return 0;
 }
