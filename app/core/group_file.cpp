@@ -9,6 +9,7 @@
 #include "core/core_texts.h"
 #include "core/cp932_text.h"
 #include "core/import_text.h"
+#include "core/written_lists.h"
 #include "platform/core/encoding.h"
 #include "platform/core/file_system.h"
 
@@ -167,6 +168,13 @@ ListFileContent ReadGroupFileChecked(const std::string& path) {
     content.state = ListFileState::Unreadable;
     return content;
   }
+  if (WrittenListRecord(path).Holds(path, *bytes)) {
+    // The program's own file, read back as written: no guessing at its encoding.
+    content.state = ListFileState::Read;
+    content.rows = ParseGroupFile(*bytes);
+    content.bytes = std::move(*bytes);
+    return content;
+  }
   auto text = ImportTextAsCp932(*bytes);
   if (!text) {
     // Shown as well as it can be, and never written over.
@@ -234,7 +242,9 @@ platform::SaveOutcome SaveGroupFile(const std::string& path, const std::vector<M
     // be: the list's own save tells whether the folder flushes.
     if (platform::SaveWholeFile(backup, *previous) == platform::SaveOutcome::NotSaved) return fail(backup);
   }
-  const platform::SaveOutcome outcome = platform::SaveWholeFile(path, FormatGroupFile(rows));
+  const std::string bytes = FormatGroupFile(rows);
+  RememberWrittenList(path, bytes);
+  const platform::SaveOutcome outcome = platform::SaveWholeFile(path, bytes);
   if (outcome != platform::SaveOutcome::Saved && failedPath != nullptr) *failedPath = path;
   return outcome;
 }

@@ -7,6 +7,7 @@
 #include "core/core_texts.h"
 #include "core/group_file.h"
 #include "core/list_backup_sets.h"
+#include "core/written_lists.h"
 #include "platform/core/data_folder.h"
 #include "platform/core/file_system.h"
 #include "platform/core/message_sink.h"
@@ -82,6 +83,7 @@ ListReplacement ListReplacementFailure(const std::string& path, bool changed) {
 ListReplacement ReplaceListsWhole(const std::vector<std::string>& listPaths,
                                   const std::vector<std::vector<Member>>& lists, std::string_view backupSet) {
   // Step 1: the "bak" copies and the new lists; the lists themselves stay untouched.
+  // Each new list's bytes go into the record of written lists before any is in place.
   for (std::size_t i = 0; i < listPaths.size(); ++i) {
     const std::string& list = listPaths[i];
     if (platform::PathExists(list)) {
@@ -92,10 +94,12 @@ ListReplacement ReplaceListsWhole(const std::vector<std::string>& listPaths,
       }
     }
     const std::vector<Member> none;
-    if (!platform::WriteWholeFileSafely(NewListPath(list), FormatGroupFile(i < lists.size() ? lists[i] : none))) {
+    const std::string bytes = FormatGroupFile(i < lists.size() ? lists[i] : none);
+    if (!platform::WriteWholeFileSafely(NewListPath(list), bytes)) {
       RemoveNewLists(listPaths);
       return ListReplacementFailure(list, false);
     }
+    RememberWrittenList(list, bytes);
   }
   // Step 2: from here on the import is finished at the next start, whatever happens.
   if (!platform::WriteWholeFileSafely(JournalPath(), std::string(kJournalHeader) + std::string(backupSet) + "\n")) {

@@ -1,7 +1,6 @@
 #include "core/member_list.h"
 
 #include <algorithm>
-#include <functional>
 
 #include "core/core_texts.h"
 #include "core/cp932_text.h"
@@ -29,7 +28,7 @@ MemberList::MemberList(std::string fileName) : fileName_(std::move(fileName)) {}
 std::string MemberList::FilePath() const { return platform::DataFile(fileName_); }
 
 MemberList::Fingerprint MemberList::FingerprintOf(ListFileState state, std::string_view bytes) {
-  return Fingerprint{state, bytes.size(), std::hash<std::string_view>{}(bytes)};
+  return Fingerprint{state, FingerprintOfList(bytes)};
 }
 
 void MemberList::Load() {

@@ -9,6 +9,7 @@
 
 #include "core/group_file.h"
 #include "core/member.h"
+#include "core/written_lists.h"
 
 namespace nuvaro::core {
 
@@ -91,8 +92,7 @@ class MemberList {
   // the bytes, or nothing before the first Load (then a save checks nothing).
   struct Fingerprint {
     ListFileState state = ListFileState::Missing;
-    std::size_t size = 0;
-    std::size_t hash = 0;
+    ListFingerprint bytes;
     bool operator==(const Fingerprint&) const = default;
   };
   static Fingerprint FingerprintOf(ListFileState state, std::string_view bytes);

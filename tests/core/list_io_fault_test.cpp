@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/group_file.h"
 #include "core/list_backup_sets.h"
 #include "core/list_replacement.h"
 #include "core/member_groups.h"
@@ -153,6 +154,26 @@ TEST_F(ImportStoppedPartWay, NothingTypedBeforeTheNextStartIsLost) {
   sink.Clear();
   EXPECT_TRUE(restarted.Page(2).Register(-1, kNewMember));
   EXPECT_TRUE(sink.messages.empty()) << "the lists are writable again after the restart";
+}
+
+
+// The record of written lists learns an import's new lists before their renames, so an
+// import finished at the next start reads back as imported, even a name whose CP932
+// bytes would pass as UTF-8 with a kanji in it.
+TEST(ImportFinishedAtTheNextStart, ReadsBackAsImported) {
+  testing::ProgramFolder folder;
+  testing::RecordingMessageSink sink;
+  const std::vector<Member> imported = {Member{"A\xE6\xBB\xBF", "", ""}};
+  const std::string path = folder.Write(ListFile(0), "old,,\r\n");
+  {
+    testing::RenamesFailAfter fault(std::string(kNewListSuffix), 0);
+    EXPECT_FALSE(ReplaceListsWhole({path}, {imported}, "listbackup/20261208-064012").replaced);
+    ASSERT_GT(fault.Refused(), 0) << "the fault is not in effect";
+  }
+  ASSERT_EQ(RecoverListFiles({path}), ImportRecovery::Finished);
+  const ListFileContent content = ReadGroupFileChecked(path);
+  EXPECT_EQ(content.state, ListFileState::Read);
+  EXPECT_EQ(content.rows, imported);
 }
 
 }  // namespace
