@@ -125,5 +125,30 @@ TEST_F(ApplicationCoreTest, AFailingCommandLineEndsTheStartSilently) {
   EXPECT_EQ(callsAtExit_, (Strings{"A:StartUp", "A:CleanUp"}));
 }
 
+// A start that finds a stopped import finishes it before any list is read; when the
+// folder refuses the renames again, every list stays unchangeable for this run.
+TEST_F(ApplicationCoreTest, AStartThatCannotFinishAStoppedImportHoldsEveryList) {
+  for (const bool renameRefused : {false, true}) {
+    SCOPED_TRACE(renameRefused ? "the rename is refused" : "the rename goes through");
+    testing::ProgramFolder start;
+    start.CopyEngine();
+    start.CopyFixture(NUVARO_CORE_FIXTURE_DIR, "FakeA.nvr", "nvr/A.nvr");
+    start.Write("listimport.journal", "list import\nlistbackup/20261208-064012\n");
+    start.Write("friend.lst.import", "new,,\r\n");
+    // A folder with something in it cannot be renamed over.
+    start.Write(renameRefused ? "friend.lst/keep" : "friend.lst", "old,,\r\n");
+    sink.Clear();
+    ApplicationCore app;
+    ASSERT_TRUE(app.InitInstance(StartupSteps{}));
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0].text.starts_with("前回途中で止まった名前リストの読込みを、今回も"), renameRefused)
+        << sink.messages[0].text;
+    for (int tab = 1; tab < app.MemberLists().PageCount(); ++tab) {
+      EXPECT_EQ(app.MemberLists().Page(tab).Writable(), !renameRefused) << tab;
+    }
+    Exit(app);
+  }
+}
+
 }  // namespace
 }  // namespace nuvaro::core
