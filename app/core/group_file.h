@@ -63,7 +63,9 @@ struct ListFileContent {
   std::string bytes;  // the file's bytes as read (empty unless read)
 };
 
-// Reads a list file and says what it found. A lone CR ends a line as LF does.
+// Reads a list file and says what it found. A lone CR ends a line as LF does. A file that
+// holds one of the program's own last writes of it (written_lists.h) is read as the CP932
+// it was written as; only other files have their encoding guessed.
 ListFileContent ReadGroupFileChecked(const std::string& path);
 
 // True for the states whose file may be written over.
@@ -86,7 +88,8 @@ std::string BackupPathFor(const std::string& path);
 bool WriteGroupFile(const std::string& path, const std::vector<Member>& rows, std::string* failedPath = nullptr);
 
 // The same, telling a list that is in place but whose folder could not be flushed
-// (SavedNotFlushed) apart from one that was not written at all.
+// (SavedNotFlushed) apart from one that was not written at all. The new bytes go into
+// the record of written lists before the list is replaced.
 platform::SaveOutcome SaveGroupFile(const std::string& path, const std::vector<Member>& rows,
                                     std::string* failedPath = nullptr);
 
