@@ -83,7 +83,9 @@ ListReplacement ListReplacementFailure(const std::string& path, bool changed) {
 ListReplacement ReplaceListsWhole(const std::vector<std::string>& listPaths,
                                   const std::vector<std::vector<Member>>& lists, std::string_view backupSet) {
   // Step 1: the "bak" copies and the new lists; the lists themselves stay untouched.
-  // Each new list's bytes go into the record of written lists before any is in place.
+  // Each new list's bytes go into the record of written lists (one for the data folder,
+  // written once) before any is in place.
+  WrittenListRecord record(JournalPath());
   for (std::size_t i = 0; i < listPaths.size(); ++i) {
     const std::string& list = listPaths[i];
     if (platform::PathExists(list)) {
@@ -99,8 +101,9 @@ ListReplacement ReplaceListsWhole(const std::vector<std::string>& listPaths,
       RemoveNewLists(listPaths);
       return ListReplacementFailure(list, false);
     }
-    RememberWrittenList(list, bytes);
+    record.Remember(list, bytes);
   }
+  record.Save();
   // Step 2: from here on the import is finished at the next start, whatever happens.
   if (!platform::WriteWholeFileSafely(JournalPath(), std::string(kJournalHeader) + std::string(backupSet) + "\n")) {
     RemoveNewLists(listPaths);

@@ -60,10 +60,12 @@ WrittenListRecord::WrittenListRecord(const std::string& listPath)
 
 bool WrittenListRecord::Holds(const std::string& listPath, std::string_view bytes) const {
   const std::string fileName = FileNameOf(listPath);
+  const auto sized = [&](const Entry& entry) { return entry.fileName == fileName && entry.fingerprint.size == bytes.size(); };
+  // The bytes are hashed only when a write of their size is known.
+  if (std::none_of(entries_.begin(), entries_.end(), sized)) return false;
   const ListFingerprint fingerprint = FingerprintOfList(bytes);
-  return std::any_of(entries_.begin(), entries_.end(), [&](const Entry& entry) {
-    return entry.fileName == fileName && entry.fingerprint == fingerprint;
-  });
+  return std::any_of(entries_.begin(), entries_.end(),
+                     [&](const Entry& entry) { return sized(entry) && entry.fingerprint == fingerprint; });
 }
 
 void WrittenListRecord::Remember(const std::string& listPath, std::string_view bytes) {
